@@ -1,0 +1,26 @@
+# Every compiler flag of the project lives in this one INTERFACE target, so each rule is
+# written down once, with its reason, and every target gets the same.
+add_library(veltrano_flags INTERFACE)
+
+target_compile_options(veltrano_flags INTERFACE
+    # The code builds without warnings; these are the ones that catch real mistakes.
+    -Wall -Wextra -Wpedantic
+    # A shadowed name in a nested loop over text positions is a bug that compiles.
+    -Wshadow
+    # Casting away const on a route's text is never intended.
+    -Wcast-qual
+)
+
+target_include_directories(veltrano_flags INTERFACE
+    # version.h is generated from the project version.
+    ${CMAKE_BINARY_DIR}/generated
+    # Includes name their layer ("platform/FileSystem.h"), so the dependency shows at the top.
+    ${PROJECT_SOURCE_DIR}
+)
+
+if(VELTRANO_SANITIZE)
+    # Memory and undefined-behaviour faults fail the test run instead of passing unnoticed.
+    target_compile_options(veltrano_flags INTERFACE
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_link_options(veltrano_flags INTERFACE -fsanitize=address,undefined)
+endif()

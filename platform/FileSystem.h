@@ -1,0 +1,64 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/InputFile.h"
+#include "platform/IoResult.h"
+
+namespace veltrano {
+
+// Names of the direct entries of a folder, in the order the platform enumerates them.
+struct FolderEntries {
+    std::vector<std::string> subfolders;
+    std::vector<std::string> files;
+};
+
+// The file-system service of a run. Every primitive is virtual so that tests can make any
+// one of them fail; the composite operations (atomic replace, backup copy, lookup) are built
+// only from the primitives, so a failure injected there reaches them too.
+// Paths are native (UTF-8 on POSIX); names are bare names without a folder.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // --- primitives ---------------------------------------------------------------------
+    virtual bool folderExists(const std::string& path);
+    // True for a regular file (a link to one counts); false for folders and missing paths.
+    virtual bool fileExists(const std::string& path);
+    virtual IoResult listFolder(const std::string& path, FolderEntries& entries);
+    virtual IoResult readFile(const std::string& path, std::string& bytes);
+    virtual IoResult openInput(const std::string& path, std::unique_ptr<InputFile>& file);
+    virtual IoResult createFolder(const std::string& path);
+    // Creates `path` (which must not exist), writes `bytes`, flushes them to disk and closes
+    // it. The new file gets the permission bits of `permissionsFrom` when that file exists.
+    virtual IoResult writeNewFile(const std::string& path, const std::string& bytes,
+                                  const std::string& permissionsFrom);
+    // Renames `from` over `to` in one step and makes the rename durable.
+    virtual IoResult renameOver(const std::string& from, const std::string& to);
+    virtual IoResult removeFile(const std::string& path);
+    // True when `path` is, or passes through, a symbolic link that resolves outside `root`.
+    virtual bool leadsOutside(const std::string& path, const std::string& root);
+
+    // --- composites ---------------------------------------------------------------------
+    // Replaces `path` with `bytes`: temporary file beside it, flushed, renamed over it. On
+    // any failure the old file is untouched and the temporary file is gone.
+    IoResult replaceFile(const std::string& path, const std::string& bytes);
+    // Copies `source` byte for byte to `destination` (replacing it) by the same atomic route.
+    IoResult copyFile(const std::string& source, const std::string& destination);
+    // The name under which `name` exists in `folder`: the exact name when it exists, else the
+    // one entry that matches without regard to ASCII letter case; empty when there is none
+    // (or more than one).
+    std::string findEntry(const std::string& folder, const std::string& name);
+    // Removes temporary files of an earlier, killed run (".veltrano-*.tmp") from `folder`.
+    void removeStaleTemporaryFiles(const std::string& folder);
+
+    // The temporary name used while replacing `path`: hidden, and never ending in a route
+    // file extension, so a left-over one cannot disturb the route check.
+    static std::string temporaryPathFor(const std::string& path);
+    static std::string join(const std::string& folder, const std::string& name);
+    static char separator();
+};
+
+}  // namespace veltrano

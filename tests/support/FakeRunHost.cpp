@@ -1,0 +1,15 @@
+#include "tests/support/FakeRunHost.h"
+
+namespace veltrano::test {
+
+FakeRunHost::FakeRunHost(RunState& state, FileSystem& fileSystem)
+    : m_listing(fileSystem), m_check(state, m_listing, fileSystem, program) {}
+
+void FakeRunHost::showProtocol(const Protocol& protocol) {
+    ++shows;
+    boxText = protocol.text();
+}
+
+bool FakeRunHost::checkRouteFolderSilently() { return m_check.subCheckRouteFolder(false); }
+
+}  // namespace veltrano::test

@@ -1,0 +1,97 @@
+#include "tests/support/TempRoute.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "platform/TextCodec.h"
+
+namespace fs = std::filesystem;
+
+namespace veltrano::test {
+
+TempRoute::TempRoute() {
+    std::string pattern = (fs::temp_directory_path() / "veltrano-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot create a temporary route folder");
+    }
+    m_path = pattern;
+}
+
+TempRoute::~TempRoute() {
+    std::error_code ignored;
+    // Tests may leave read-only entries behind; make them removable first.
+    for (auto it = fs::recursive_directory_iterator(m_path, ignored);
+         it != fs::recursive_directory_iterator(); it.increment(ignored)) {
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+    fs::remove_all(m_path, ignored);
+}
+
+std::string TempRoute::pathOf(const std::string& relative) const {
+    return relative.empty() ? m_path : m_path + "/" + relative;
+}
+
+void TempRoute::makeFolder(const std::string& relative) const {
+    fs::create_directories(pathOf(relative));
+}
+
+void TempRoute::writeBytes(const std::string& relative, std::string_view bytes) const {
+    fs::path target = pathOf(relative);
+    fs::create_directories(target.parent_path());
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("cannot write " + target.string());
+    }
+}
+
+void TempRoute::writeUtf16(const std::string& relative, std::string_view utf8Text) const {
+    writeBytes(relative, utf16LeWithBom(utf8Text));
+}
+
+std::string TempRoute::readBytes(const std::string& relative) const {
+    std::ifstream in(pathOf(relative), std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + pathOf(relative));
+    }
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string TempRoute::readUtf16(const std::string& relative) const {
+    std::string bytes = readBytes(relative);
+    if (bytes.size() < 2 || bytes[0] != '\xFF' || bytes[1] != '\xFE') {
+        throw std::runtime_error(relative + " is not UTF-16LE with byte-order mark");
+    }
+    return TextCodec::toUtf8(TextCodec::decodeWholeFile(bytes));
+}
+
+bool TempRoute::exists(const std::string& relative) const {
+    std::error_code ignored;
+    return fs::exists(fs::symlink_status(pathOf(relative), ignored));
+}
+
+std::vector<std::string> TempRoute::list(const std::string& relative) const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(pathOf(relative))) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void TempRoute::makeUsableRoute(const std::string& routeId) const {
+    writeBytes("Route.trk", "Tr_RouteFile (\r\n\tRouteID ( " + routeId + " )\r\n)\r\n");
+    writeUtf16(routeId + ".tdb", "SIMISA@@@@@@@@@@JINX0T0t______\r\n\r\nTrackDB (\r\n)\r\n");
+    writeUtf16(routeId + ".tit", "SIMISA@@@@@@@@@@JINX0T0t______\r\n\r\nTrItemTable (\r\n)\r\n");
+    makeFolder("WORLD");
+}
+
+std::string utf16LeWithBom(std::string_view utf8Text) {
+    return TextCodec::encodeUtf16LeWithBom(TextCodec::fromUtf8(utf8Text));
+}
+
+}  // namespace veltrano::test
