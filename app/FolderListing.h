@@ -10,7 +10,7 @@ namespace veltrano {
 // The folder listing shared by the route check and the start-up's world file test.
 // garrFolderList element 0 is always empty; names stand at 1 to gintFolderCount.
 class FolderListing {
-public:
+  public:
     explicit FolderListing(FileSystem& fileSystem) : m_fileSystem(fileSystem) {}
 
     // Lists `varFolderPath`: its subfolder names first when `varWithSubFolders`, then every
@@ -22,7 +22,7 @@ public:
     std::vector<std::string> garrFolderList{""};
     long long gintFolderCount = 0;
 
-private:
+  private:
     FileSystem& m_fileSystem;
 };
 

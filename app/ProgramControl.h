@@ -9,7 +9,7 @@ namespace veltrano {
 // shows a dialog and ends the process at once; the terminal front writes to stderr and
 // returns its exit status; tests record both.
 class ProgramControl {
-public:
+  public:
     virtual ~ProgramControl() = default;
 
     // Shows `text` (lines end in CR LF) and returns when the user has closed it.

@@ -1,1 +1,30 @@
 #include "app/WorldFileTest.h"
+
+namespace veltrano {
+
+bool WorldFileTest::passes() {
+    const std::string& route = m_state.gstrRoutePath;
+    // The folder is found in any letter case, as the route check counts it; the names of the
+    // world files themselves must end in ".w" exactly.
+    const std::string worldName = m_fileSystem.findEntry(route, "WORLD");
+    const std::string folder = FileSystem::join(route, worldName.empty() ? "WORLD" : worldName);
+    if (m_fileSystem.folderExists(folder)) {
+        m_listing.subListFolder(folder, false, ".w", true);
+    } else {
+        m_listing.garrFolderList.assign(1, std::string());
+        m_listing.gintFolderCount = 0;
+    }
+    for (long long i = 1; i <= m_listing.gintFolderCount; ++i) {
+        if (m_listing.garrFolderList[static_cast<std::size_t>(i)].ends_with(".w")) {
+            return true;
+        }
+    }
+    m_program.showMessage(
+        m_state.isGerman()
+            ? u"Keine .w-Dateien im WORLD Verzeichnis zu finden! Das Programm wird beendet!"
+            : u"Can't find any .w file in WORLD directory! Program will be cancelled!");
+    m_program.endProgram(2);
+    return false;
+}
+
+}  // namespace veltrano

@@ -1,1 +1,143 @@
-// placeholder
+#include "engine/CorrectionRun.h"
+
+#include "engine/PickupRecordRewriter.h"
+#include "engine/RunContext.h"
+#include "engine/TdbPickupCatalogue.h"
+#include "engine/TextFormat.h"
+#include "engine/WorldFileScan.h"
+#include "platform/TextCodec.h"
+
+namespace veltrano {
+
+namespace {
+
+constexpr const char16_t* kCrLf = u"\r\n";
+
+std::u16string dateAndTime(const Clock& clock) {
+    const ClockReading reading = clock.now();
+    return TextCodec::fromUtf8(clock.shortDate(reading.local)) + u" " +
+           TextCodec::fromUtf8(clock.longTime(reading.local));
+}
+
+}  // namespace
+
+CorrectionRun::CorrectionRun(RunState& state, RunHost& host, FileSystem& fileSystem,
+                             const Clock& clock, RunOptions options)
+    : m_state(state), m_host(host), m_fileSystem(fileSystem), m_clock(clock), m_options(options) {}
+
+RunResult CorrectionRun::run() {
+    RunContext context{m_state, m_host, m_fileSystem, m_clock, m_options, {}};
+    RunResult result;
+
+    m_state.gblnRunning = true;
+    m_host.setAnimationInterval(100);
+    m_state.gdblStartTime = m_clock.now().secondsSinceMidnight;
+    m_host.setBusyPointer(true);
+    if (!m_host.checkRouteFolderSilently()) {
+        result.outcome = RunOutcome::RouteFolderUnusable;
+        return result;
+    }
+    m_host.repaint();
+    if (!m_options.dryRun) {
+        removeStaleTemporaryFiles();
+    }
+    startArrays();
+    writeStartFrame();
+
+    const bool completed = runPhases(context);
+
+    writeEndFrame();
+    m_host.setAnimationInterval(0);
+    m_state.gblnRunning = false;
+
+    result.outcome = completed ? RunOutcome::Completed : RunOutcome::FileError;
+    result.problems = std::move(context.problems);
+    return result;
+}
+
+void CorrectionRun::removeStaleTemporaryFiles() {
+    // Left-overs of a killed run; the route's own files are never touched here.
+    m_fileSystem.removeStaleTemporaryFiles(m_state.gstrRoutePath);
+    for (const char* folder : {"_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur",
+                               "_Saved_tdb_und_tit_files_before_pickup_correction"}) {
+        const std::string path = FileSystem::join(m_state.gstrRoutePath, folder);
+        if (m_fileSystem.folderExists(path)) {
+            m_fileSystem.removeStaleTemporaryFiles(path);
+        }
+    }
+}
+
+void CorrectionRun::startArrays() {
+    // Whatever an earlier run found is gone: each array holds only its unused element 0.
+    for (auto* array :
+         {&m_state.garrWorldFiles, &m_state.garrPickupWorldFile, &m_state.garrPickupType,
+          &m_state.garrPickupCapacity, &m_state.garrPickupTrItemId}) {
+        array->assign(1, std::u16string());
+    }
+}
+
+void CorrectionRun::writeStartFrame() {
+    Protocol& protocol = m_state.gstrProtokoll;
+    if (TextFormat::trimBlanks(m_host.protocolBoxText()).empty()) {
+        protocol.clear();
+    }
+    protocol.prepend(TextFormat::repeat(u'=', 151) + kCrLf + kCrLf);
+    protocol.prepend(kCrLf + (u"--- START " + dateAndTime(m_clock)) + u" " +
+                     TextFormat::repeat(u'-', 121) + kCrLf);
+}
+
+bool CorrectionRun::runPhases(RunContext& context) {
+    Protocol& protocol = m_state.gstrProtokoll;
+    const std::u16string heading =
+        context.text(u"Erfasse Pickups in tdb-Datei", u"Look up for pickups in tdb file");
+    m_host.setStatusLine(heading);
+    protocol.prepend(kCrLf + heading + kCrLf);
+    context.show();
+
+    m_state.gdblTdbPickupCount = 0;
+    if (!TdbPickupCatalogue(context).subCollectTdbPickups(m_state.gdblTdbPickupCount)) {
+        return false;
+    }
+    protocol.prepend(
+        TextFormat::countText(m_state.gdblTdbPickupCount) +
+        context.text(u" Pickups in in tdb-Datei gefunden.", u" pickups found in tdb file."));
+    context.show();
+    if (m_state.garrWorldFiles.size() < 2) {
+        return true;
+    }
+
+    protocol.prepend(TextFormat::repeat(u'-', 111) + kCrLf + kCrLf);
+    protocol.prepend(kCrLf +
+                     context.text(u"Suche in World Dateien nach Pickups",
+                                  u"Look up for pickups in world files:") +
+                     kCrLf + kCrLf);
+    context.show();
+    if (!WorldFileScan(context).scan()) {
+        return false;
+    }
+    return PickupRecordRewriter(context).run();
+}
+
+void CorrectionRun::writeEndFrame() {
+    Protocol& protocol = m_state.gstrProtokoll;
+    const bool german = m_state.isGerman();
+    m_host.setBusyPointer(false);
+    if (m_options.dryRun) {
+        protocol.prepend(
+            std::u16string(m_state.text(u" Probelauf: es wurde keine Datei ge\u00e4ndert.",
+                                        u" Dry run: no file was changed.")) +
+            kCrLf);
+    }
+    protocol.prepend(std::u16string(m_state.text(u"fertig!", u"ready!")) + kCrLf + kCrLf);
+    protocol.prepend(std::u16string(m_state.text(u"--- ENDE ", u"--- END ")) +
+                     dateAndTime(m_clock) + u" " + TextFormat::repeat(u'-', german ? 122 : 123) +
+                     kCrLf + kCrLf);
+    protocol.prepend(TextFormat::repeat(u'=', 151) + kCrLf);
+    m_host.showProtocol(protocol);
+
+    const double elapsed = m_clock.now().secondsSinceMidnight - m_state.gdblStartTime;
+    m_host.setStatusLine(std::u16string(m_state.text(u"Dauer: ", u"Duration: ")) +
+                         TextFormat::fixedTwoDecimals(elapsed, m_clock.decimalSeparator()) + u" s");
+}
+
+}  // namespace veltrano

@@ -10,6 +10,8 @@
 
 namespace veltrano {
 
+struct RunContext;
+
 struct RunOptions {
     // The whole run without any backup, temporary file or write.
     bool dryRun = false;
@@ -29,13 +31,19 @@ struct RunResult {
 
 // One correction run, from the start frame through the three phases to the end frame.
 class CorrectionRun {
-public:
+  public:
     CorrectionRun(RunState& state, RunHost& host, FileSystem& fileSystem, const Clock& clock,
                   RunOptions options = {});
 
     RunResult run();
 
-private:
+  private:
+    void removeStaleTemporaryFiles();
+    void startArrays();
+    void writeStartFrame();
+    bool runPhases(RunContext& context);
+    void writeEndFrame();
+
     RunState& m_state;
     RunHost& m_host;
     FileSystem& m_fileSystem;

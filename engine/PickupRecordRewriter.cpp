@@ -1,1 +1,243 @@
-// placeholder
+#include "engine/PickupRecordRewriter.h"
+
+#include "engine/TextFormat.h"
+#include "engine/TrackFileBackup.h"
+#include "engine/TrackText.h"
+#include "engine/WorldFileScan.h"
+#include "platform/TextCodec.h"
+
+namespace veltrano {
+
+namespace {
+
+constexpr std::u16string_view kAllZeros = u"00000000 )";
+
+struct TypeEnding {
+    char16_t type;
+    bool usesFillLevel;
+    const char16_t* ending;
+};
+
+constexpr TypeEnding kEndings[] = {
+    {u'1', false, u"080 )"}, {u'2', false, u"100 )"}, {u'3', false, u"180 )"},
+    {u'4', false, u"200 )"}, {u'5', true, u"280 )"},  {u'6', true, u"300 )"},
+    {u'7', true, u"380 )"},  {u'8', false, u"400 )"},
+};
+
+}  // namespace
+
+std::u16string PickupRecordRewriter::newFieldText(std::u16string_view capacity,
+                                                  std::u16string_view type,
+                                                  std::u16string_view fillLevelCode) {
+    // Freight and mail pickups show no fill level: their code is always that of index 0.
+    std::u16string_view fill = fillLevelCode;
+    std::u16string_view ending = u"000 )";
+    for (const TypeEnding& row : kEndings) {
+        if (type.size() == 1 && type[0] == row.type) {
+            fill = row.usesFillLevel ? fillLevelCode : u"0";
+            ending = row.ending;
+        }
+    }
+    std::u16string field = u"PickupTrItemData ( ";
+    field.append(capacity).append(u" 0000").append(fill).append(ending);
+    return field;
+}
+
+PickupRecordRewriter::TrackFile PickupRecordRewriter::trackFile(const char16_t* extension) const {
+    const RunState& state = m_context.state;
+    TrackFile file;
+    file.extension = extension;
+    const std::string name = TextCodec::toUtf8(state.gstrRouteName + extension);
+    // Found under another letter case, the file keeps the name it has on disk.
+    std::string onDisk = m_context.fileSystem.findEntry(state.gstrRoutePath, name);
+    file.path = FileSystem::join(state.gstrRoutePath, onDisk.empty() ? name : onDisk);
+    file.displayName = TextCodec::fromUtf8(onDisk.empty() ? name : onDisk);
+    return file;
+}
+
+bool PickupRecordRewriter::run() {
+    RunState& state = m_context.state;
+    state.gstrProtokoll.prepend(TextFormat::repeat(u'-', 111) + u"\r\n\r\n");
+    state.gstrProtokoll.prepend(u"\r\n" +
+                                m_context.text(u"\u00c4ndere Pickups in tdb and tit Dateien:",
+                                               u"Change pickups in tdb and tit files:") +
+                                u"\r\n\r\n");
+    m_context.show();
+    m_changed = false;
+
+    TrackFile itemTable = trackFile(u".tit");
+    TrackFile database = trackFile(u".tdb");
+    const bool completed = rewrite(itemTable, database);
+    if (!completed && itemTable.replaced) {
+        putBack(itemTable);
+    }
+    m_context.show();
+    m_context.host.yieldToEvents();
+    return completed;
+}
+
+bool PickupRecordRewriter::rewrite(TrackFile& itemTable, TrackFile& database) {
+    if (!pass(itemTable, false)) {
+        return false;
+    }
+    if (m_changed && !writeBack(itemTable, database)) {
+        return false;
+    }
+    if (!pass(database, true)) {
+        return false;
+    }
+    if (!m_changed) {
+        m_context.state.gstrProtokoll.prepend(
+            m_context.text(u" Es wurden keine \u00c4nderungen vorgenommen.",
+                           u" No need to make any change.") +
+            u"\r\n");
+        return true;
+    }
+    return writeBack(database, itemTable);
+}
+
+bool PickupRecordRewriter::pass(TrackFile& file, bool reportChanges) {
+    RunState& state = m_context.state;
+    std::string bytes;
+    if (IoResult read = m_context.fileSystem.readFile(file.path, bytes); !read) {
+        m_context.reportProblem(m_context.text(u"*** Datei ", u"*** Cannot read file ") +
+                                TextCodec::fromUtf8(file.path) +
+                                m_context.text(u" kann nicht gelesen werden: ", u": ") +
+                                TextCodec::fromUtf8(read.cause()));
+        return false;
+    }
+    TrackText text(TextCodec::decodeWholeFile(bytes));
+    bytes.clear();
+    bytes.shrink_to_fit();
+
+    const std::size_t upperBound = state.garrPickupTrItemId.size() - 1;
+    for (std::size_t i = 1; i <= upperBound; ++i) {
+        rewriteRecord(text, file, i, reportChanges);
+        m_context.host.yieldToEvents();
+    }
+    file.text = text.text();
+    return true;
+}
+
+void PickupRecordRewriter::rewriteRecord(TrackText& text, const TrackFile& file, std::size_t i,
+                                         bool reportChanges) {
+    RunState& state = m_context.state;
+    const std::u16string& id = state.garrPickupTrItemId[i];
+    std::optional<std::size_t> idPosition = text.findIdText(id);
+    if (!idPosition) {
+        return;
+    }
+    std::optional<TrackText::Field> field = text.findField(*idPosition);
+    if (!field) {
+        m_context.reportProblem(
+            u"*** TrItemId ( " + id + u" ) in " + file.displayName +
+            m_context.text(u" ohne vollst\u00e4ndiges PickupTrItemData \u00fcbersprungen.",
+                           u" without a complete PickupTrItemData skipped."));
+        return;
+    }
+    const std::u16string newText =
+        newFieldText(state.garrPickupCapacity[i], state.garrPickupType[i], fillLevelCode());
+    const std::u16string oldText = text.fieldText(*field);
+
+    const bool stillAllZeros =
+        oldText.size() >= kAllZeros.size() &&
+        oldText.compare(oldText.size() - kAllZeros.size(), kAllZeros.size(), kAllZeros) == 0;
+    if (m_context.host.changeAllValue() != 1 && !stillAllZeros) {
+        return;
+    }
+    if (oldText == newText) {
+        return;
+    }
+    m_changed = true;
+    if (reportChanges) {
+        reportChange(i, oldText, newText);
+    }
+    text.replaceField(*field, newText);
+}
+
+void PickupRecordRewriter::reportChange(std::size_t i, const std::u16string& oldText,
+                                        const std::u16string& newText) {
+    RunState& state = m_context.state;
+    // The type text comes from the three digits in front of the final " )".
+    const std::u16string typeCode = newText.substr(newText.size() - 5, 3);
+    state.gstrProtokoll.prepend(
+        TextFormat::rightAligned5(TextFormat::fromAscii(std::to_string(i))) + u". " +
+        WorldFileScan::fctTypeNumToTypeString(typeCode, state.isGerman()) + u" in " +
+        state.garrPickupWorldFile[i] + m_context.text(u" mit ", u" with ") + oldText +
+        m_context.text(u" ge\u00e4ndert in ", u" changed to ") + newText + u"\r\n");
+    m_context.show();
+}
+
+std::u16string PickupRecordRewriter::fillLevelCode() const {
+    const RunState& state = m_context.state;
+    const int index = state.gvarFuellstand;
+    if (index < 0 || static_cast<std::size_t>(index) >= state.garrFuellstandCode.size()) {
+        return state.garrFuellstandCode.front();
+    }
+    return state.garrFuellstandCode[static_cast<std::size_t>(index)];
+}
+
+bool PickupRecordRewriter::writeBack(TrackFile& file, const TrackFile& partner) {
+    if (m_context.options.dryRun) {
+        return true;
+    }
+    if (!writesStayInside(file, partner)) {
+        return false;
+    }
+    TrackFileBackup backup(m_context);
+    file.backupPath = backup.backUp(file.path, file.extension);
+    if (file.backupPath.empty()) {
+        return false;
+    }
+    IoResult written =
+        m_context.fileSystem.replaceFile(file.path, TextCodec::encodeUtf16LeWithBom(file.text));
+    if (!written) {
+        m_context.reportProblem(m_context.text(u"*** Datei ", u"*** Cannot write file ") +
+                                TextCodec::fromUtf8(file.path) +
+                                m_context.text(u" kann nicht geschrieben werden: ", u": ") +
+                                TextCodec::fromUtf8(written.cause()) +
+                                m_context.text(u". Die Datei bleibt unver\u00e4ndert.",
+                                               u". The file is left unchanged."));
+        return false;
+    }
+    file.replaced = true;
+    return true;
+}
+
+bool PickupRecordRewriter::writesStayInside(const TrackFile& file, const TrackFile& partner) {
+    // Checked once, before the first file is touched, so a refusal changes nothing at all.
+    if (m_checkedLinks) {
+        return true;
+    }
+    m_checkedLinks = true;
+    const std::string& route = m_context.state.gstrRoutePath;
+    TrackFileBackup backup(m_context);
+    for (const std::string& path : {file.path, partner.path, backup.folderPath()}) {
+        if (m_context.fileSystem.leadsOutside(path, route)) {
+            m_context.reportProblem(
+                u"*** " + TextCodec::fromUtf8(path) +
+                m_context.text(u" zeigt aus dem Streckenverzeichnis heraus; es wurde nichts "
+                               u"ge\u00e4ndert.",
+                               u" points outside the route folder; nothing was changed."));
+            return false;
+        }
+    }
+    return true;
+}
+
+void PickupRecordRewriter::putBack(TrackFile& itemTable) {
+    // Both or neither: a replaced .tit goes back to its backup when the .tdb could not follow.
+    IoResult restored = m_context.fileSystem.copyFile(itemTable.backupPath, itemTable.path);
+    if (!restored) {
+        m_context.reportProblem(m_context.text(u"*** Datei ", u"*** Cannot write file ") +
+                                TextCodec::fromUtf8(itemTable.path) +
+                                m_context.text(u" kann nicht geschrieben werden: ", u": ") +
+                                TextCodec::fromUtf8(restored.cause()) + u".");
+        return;
+    }
+    m_context.reportProblem(u"*** " + TextCodec::fromUtf8(itemTable.path) +
+                            m_context.text(u" wurde aus der Sicherung wiederhergestellt.",
+                                           u" was restored from its backup."));
+}
+
+}  // namespace veltrano

@@ -10,7 +10,7 @@ namespace veltrano {
 // in reverse order internally, so putting one in front costs only its own length however long
 // the protocol has grown; the text itself is put together when a front asks for it.
 class Protocol {
-public:
+  public:
     // new text = entry followed by the old text
     void prepend(std::u16string_view entry);
     void clear();
@@ -23,7 +23,7 @@ public:
     // The part that was put in front since the protocol had `oldLength` characters.
     std::u16string newestSince(std::size_t oldLength) const;
 
-private:
+  private:
     std::u16string m_reversed;
 };
 

@@ -9,7 +9,7 @@ namespace veltrano {
 // Everything a correction run needs from the front that hosts it: the desktop window, the
 // terminal, or a test. The run never shows a window or ends the process itself.
 class RunHost {
-public:
+  public:
     virtual ~RunHost() = default;
 
     // The status line (lblZeit).

@@ -1,1 +1,43 @@
-// placeholder
+#include "engine/TrackFileBackup.h"
+
+#include "platform/TextCodec.h"
+
+namespace veltrano {
+
+std::string TrackFileBackup::folderPath() const {
+    return FileSystem::join(m_context.state.gstrRoutePath,
+                            TextCodec::toUtf8(m_context.state.gstrSaveFolder));
+}
+
+std::string TrackFileBackup::backUp(const std::string& sourcePath,
+                                    const std::u16string& extension) {
+    FileSystem& fileSystem = m_context.fileSystem;
+    const std::string folder = folderPath();
+    IoResult result = IoResult::success();
+    if (!fileSystem.folderExists(folder)) {
+        result = fileSystem.createFolder(folder);
+    }
+    std::string backupPath;
+    if (result) {
+        // Date and time come from one reading, so the name never mixes two seconds.
+        const ClockReading reading = m_context.clock.now();
+        const std::u16string name = u"_Datum-" + TextCodec::fromUtf8(Clock::yymmdd(reading.local)) +
+                                    u"_Uhrzeit-" +
+                                    TextCodec::fromUtf8(Clock::hhmmss(reading.local)) + u"_" +
+                                    m_context.state.gstrRouteName + extension;
+        backupPath = FileSystem::join(folder, TextCodec::toUtf8(name));
+        result = fileSystem.copyFile(sourcePath, backupPath);
+    }
+    if (!result) {
+        m_context.reportProblem(m_context.text(u"*** Sicherung von ", u"*** Backup of ") +
+                                TextCodec::fromUtf8(sourcePath) +
+                                m_context.text(u" fehlgeschlagen: ", u" failed: ") +
+                                TextCodec::fromUtf8(result.cause()) +
+                                m_context.text(u". Die Datei bleibt unver\u00e4ndert.",
+                                               u". The file is left unchanged."));
+        return {};
+    }
+    return backupPath;
+}
+
+}  // namespace veltrano

@@ -1,1 +1,268 @@
-// placeholder
+#include "engine/WorldFileScan.h"
+
+#include <array>
+
+#include "engine/TextFormat.h"
+#include "platform/TextCodec.h"
+#include "platform/WorldItemReader.h"
+
+namespace veltrano {
+
+namespace {
+
+constexpr std::u16string_view kPlainTextHeader = u"SIMISA@@@@@@@@@@JIN";
+
+struct TypeRow {
+    long long typeNumber;
+    long long typeCode;
+    const char16_t* german;
+    const char16_t* english;
+};
+
+constexpr std::array<TypeRow, 8> kTypeRows{{
+    {1, 80, u"   G\u00fcter - Getreide", u"     Freight-grain"},
+    {2, 100, u"      G\u00fcter - Kohle", u"      Freight-coal"},
+    {3, 180, u"       G\u00fcter - Kies", u"    Freight-gravel"},
+    {4, 200, u"       G\u00fcter - Sand", u"      Freight-sand"},
+    {5, 280, u"Treibstoff - Wasser", u"        Fuel-water"},
+    {6, 300, u" Treibstoff - Kohle", u"         Fuel-coal"},
+    {7, 380, u"Treibstoff - Diesel", u"       Fuel-diesel"},
+    {8, 400, u"   Sonderzug - Post", u"Special train mail"},
+}};
+constexpr const char16_t* kDefaultGerman = u"              G\u00fcter";
+constexpr const char16_t* kDefaultEnglish = u"           Freight";
+
+bool contains(const std::u16string& upperItem, std::u16string_view upperKey) {
+    return upperItem.find(upperKey) != std::u16string::npos;
+}
+
+// A whole number written with digits only (an optional sign and surrounding blanks allowed).
+bool parseWholeNumber(std::u16string_view text, long long& number) {
+    std::u16string trimmed = TextFormat::trimBlanks(text);
+    std::size_t at = 0;
+    bool negative = false;
+    if (!trimmed.empty() && (trimmed[0] == u'-' || trimmed[0] == u'+')) {
+        negative = trimmed[0] == u'-';
+        at = 1;
+    }
+    if (at >= trimmed.size() || trimmed.size() - at > 18) {
+        return false;
+    }
+    long long value = 0;
+    for (; at < trimmed.size(); ++at) {
+        if (trimmed[at] < u'0' || trimmed[at] > u'9') {
+            return false;
+        }
+        value = value * 10 + (trimmed[at] - u'0');
+    }
+    number = negative ? -value : value;
+    return true;
+}
+
+std::u16string readFailureLine(const RunContext& context, const std::string& path,
+                               const IoResult& failure) {
+    return context.text(u"*** Datei ", u"*** Cannot read file ") + TextCodec::fromUtf8(path) +
+           context.text(u" kann nicht gelesen werden: ", u": ") +
+           TextCodec::fromUtf8(failure.cause());
+}
+
+}  // namespace
+
+std::string WorldFileScan::worldFolder() {
+    if (!m_worldFolderResolved) {
+        const std::string& route = m_context.state.gstrRoutePath;
+        std::string onDisk = m_context.fileSystem.findEntry(route, "WORLD");
+        m_worldFolder = FileSystem::join(route, onDisk.empty() ? "WORLD" : onDisk);
+        m_worldFolderResolved = true;
+    }
+    return m_worldFolder;
+}
+
+bool WorldFileScan::scan() {
+    const std::size_t count = m_context.state.garrWorldFiles.size() - 1;
+    for (std::size_t index = 1; index <= count; ++index) {
+        if (!scanFile(index, count)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool WorldFileScan::scanFile(std::size_t index, std::size_t count) {
+    RunState& state = m_context.state;
+    const std::u16string name = state.garrWorldFiles[index];
+    const std::string folder = worldFolder();
+    const std::string nameUtf8 = TextCodec::toUtf8(name);
+    std::string onDisk = m_context.fileSystem.findEntry(folder, nameUtf8);
+    const std::string path = FileSystem::join(folder, onDisk.empty() ? nameUtf8 : onDisk);
+
+    if (onDisk.empty() || !m_context.fileSystem.fileExists(path)) {
+        // Not shown at once: it becomes visible with the next show.
+        state.gstrProtokoll.prepend(m_context.text(u"World-Datei ", u"World file ") + name +
+                                    m_context.text(u" nicht gefunden!", u" not found!") + u"\r\n");
+        return true;
+    }
+    m_context.host.yieldToEvents();
+
+    const std::u16string trimmed = TextFormat::trimBlanks(name);
+    const bool looksLikeWorldFile =
+        name.find(u".w") != std::u16string::npos &&
+        !(trimmed.size() >= 3 && trimmed.compare(trimmed.size() - 3, 3, u".ws") == 0);
+    if (looksLikeWorldFile) {
+        if (!fctIsUncompressed(folder + FileSystem::separator(), name)) {
+            if (!m_readFailure) {
+                m_context.reportProblem(readFailureLine(m_context, path, m_readFailure));
+                return false;
+            }
+            state.gstrProtokoll.prepend(m_context.text(u" Worlddatei ", u" World file ") + name +
+                                        m_context.text(u" ist kommprimiert, daher nicht lesbar!",
+                                                       u" is compressed, therefore not readable!") +
+                                        u"\r\n");
+        } else if (!readPickups(path, name, index, count)) {
+            return false;
+        }
+    }
+    m_context.show();
+    return true;
+}
+
+bool WorldFileScan::readPickups(const std::string& path, const std::u16string& name,
+                                std::size_t index, std::size_t count) {
+    resetBlock();
+    WorldItemReader reader(m_context.fileSystem);
+    IoResult opened = reader.open(path);
+    if (!opened) {
+        m_context.reportProblem(readFailureLine(m_context, path, opened));
+        return false;
+    }
+    const double percent = static_cast<double>(index) / static_cast<double>(count) * 100.0;
+    const char separator = m_context.clock.decimalSeparator();
+    m_context.host.setStatusLine(m_context.text(u"\u00d6ffne World-Datei ", u"Open world file ") +
+                                 name +
+                                 m_context.text(u" und suche nach Pickup-Eintr\u00e4gen. ",
+                                                u" and look up for pickup entries. ") +
+                                 TextFormat::upToTwoDecimals(percent, separator) +
+                                 m_context.text(u"% durchsucht", u"% looked up"));
+    m_context.host.repaint();
+
+    std::string item;
+    while (!reader.atEnd()) {
+        m_context.host.yieldToEvents();
+        IoResult read = reader.readItem(item);
+        if (!read) {
+            m_context.reportProblem(readFailureLine(m_context, path, read));
+            return false;
+        }
+        handleItem(TextCodec::decodeWindows1252(item), name);
+    }
+    if (!reader.lastError()) {
+        m_context.reportProblem(readFailureLine(m_context, path, reader.lastError()));
+        return false;
+    }
+    reader.close();
+    return true;
+}
+
+bool WorldFileScan::fctIsUncompressed(const std::string& folderPath, const std::u16string& name) {
+    m_readFailure = IoResult::success();
+    std::string folder = folderPath;
+    if (!folder.empty() && folder.back() == FileSystem::separator()) {
+        folder.pop_back();
+    }
+    const std::string nameUtf8 = TextCodec::toUtf8(name);
+    std::string onDisk = m_context.fileSystem.findEntry(folder, nameUtf8);
+    const std::string path = FileSystem::join(folder, onDisk.empty() ? nameUtf8 : onDisk);
+
+    WorldItemReader reader(m_context.fileSystem);
+    if (IoResult opened = reader.open(path); !opened) {
+        m_readFailure = opened;
+        return false;
+    }
+    // An empty file has no first item and so no header.
+    if (reader.atEnd()) {
+        m_readFailure = reader.lastError();
+        return false;
+    }
+    std::string firstItem;
+    if (IoResult read = reader.readItem(firstItem); !read) {
+        m_readFailure = read;
+        return false;
+    }
+    reader.close();
+    return TextCodec::decodeWindows1252(firstItem).find(kPlainTextHeader) != std::u16string::npos;
+}
+
+std::u16string WorldFileScan::fctTypeNumToTypeString(long long intTypeNum, bool german) {
+    for (const TypeRow& row : kTypeRows) {
+        if (row.typeNumber == intTypeNum || row.typeCode == intTypeNum) {
+            return german ? row.german : row.english;
+        }
+    }
+    return german ? kDefaultGerman : kDefaultEnglish;
+}
+
+std::u16string WorldFileScan::fctTypeNumToTypeString(std::u16string_view intTypeNum, bool german) {
+    long long number = 0;
+    if (!parseWholeNumber(intTypeNum, number)) {
+        return german ? kDefaultGerman : kDefaultEnglish;
+    }
+    return fctTypeNumToTypeString(number, german);
+}
+
+void WorldFileScan::subRedimPickupArrays(long long n) {
+    RunState& state = m_context.state;
+    const auto bounds = static_cast<std::size_t>(n < 0 ? 0 : n) + 1;
+    state.garrPickupWorldFile.resize(bounds);
+    state.garrPickupType.resize(bounds);
+    state.garrPickupCapacity.resize(bounds);
+    state.garrPickupTrItemId.resize(bounds);
+}
+
+void WorldFileScan::handleItem(const std::u16string& item, const std::u16string& worldFile) {
+    RunState& state = m_context.state;
+    const std::u16string upper = TextFormat::toUpperAscii(item);
+
+    if (contains(upper, u"PICKUP (")) {
+        m_inPickup = true;
+        subRedimPickupArrays(static_cast<long long>(state.garrPickupTrItemId.size() - 1) + 1);
+        state.garrPickupWorldFile.back() = worldFile;
+    }
+    if (!m_inPickup) {
+        return;
+    }
+    const std::size_t k = state.garrPickupTrItemId.size() - 1;
+
+    if (contains(upper, u"PICKUPTYPE (")) {
+        // Only the keyword as written here is cut out: PICKUPTYPE ( 5 0 ) keeps its "P".
+        std::u16string value = TextFormat::trimBlanks(TextFormat::replaceAll(
+            TextFormat::replaceAll(item, u"PickupType (", u" "), u")", u" "));
+        state.garrPickupType[k] = value.substr(0, 1);
+    }
+    if (contains(upper, u"PICKUPCAPACITY (")) {
+        std::u16string value = TextFormat::trimBlanks(TextFormat::replaceAll(
+            TextFormat::replaceAll(item, u"PickupCapacity (", u" "), u")", u" "));
+        std::size_t blank = value.find(u' ');
+        // A single value leaves no blank to cut after, so the capacity stays empty.
+        state.garrPickupCapacity[k] = blank == std::u16string::npos
+                                          ? u""
+                                          : TextFormat::trimBlanks(value.substr(0, blank + 1));
+    }
+    if (contains(upper, u"TRITEMID (")) {
+        std::u16string value = TextFormat::trimBlanks(
+            TextFormat::replaceAll(TextFormat::replaceAll(item, u"(", u" "), u")", u" "));
+        std::size_t blank = value.rfind(u' ');
+        state.garrPickupTrItemId[k] =
+            blank == std::u16string::npos ? value : value.substr(blank + 1);
+    }
+    if (contains(upper, u"POSITION (")) {
+        state.gstrProtokoll.prepend(
+            TextFormat::rightAligned5(TextFormat::fromAscii(std::to_string(k))) + u". " +
+            fctTypeNumToTypeString(state.garrPickupType[k], state.isGerman()) +
+            m_context.text(u" gefunden in ", u" found in ") + state.garrPickupWorldFile[k] +
+            m_context.text(u" an ", u" at ") + item + u"\r\n");
+        m_context.show();
+        m_inPickup = false;
+    }
+}
+
+}  // namespace veltrano

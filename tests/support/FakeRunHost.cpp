@@ -10,6 +10,8 @@ void FakeRunHost::showProtocol(const Protocol& protocol) {
     boxText = protocol.text();
 }
 
-bool FakeRunHost::checkRouteFolderSilently() { return m_check.subCheckRouteFolder(false); }
+bool FakeRunHost::checkRouteFolderSilently() {
+    return m_check.subCheckRouteFolder(false);
+}
 
 }  // namespace veltrano::test

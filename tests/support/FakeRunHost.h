@@ -16,7 +16,7 @@ namespace veltrano::test {
 // real one: it holds what was last shown, unless a test puts text in by hand. The silent
 // route check is the real one, with its messages recorded.
 class FakeRunHost : public RunHost {
-public:
+  public:
     FakeRunHost(RunState& state, FileSystem& fileSystem);
 
     void setStatusLine(const std::u16string& text) override { statusLines.push_back(text); }
@@ -41,7 +41,7 @@ public:
     int changeAll = 0;
     RecordingProgramControl program;
 
-private:
+  private:
     FolderListing m_listing;
     RouteFolderCheck m_check;
 };

@@ -2,7 +2,9 @@
 
 namespace veltrano::test {
 
-FixedClock::FixedClock() { setLocal(2026, 12, 4, 6, 10, 23); }
+FixedClock::FixedClock() {
+    setLocal(2026, 12, 4, 6, 10, 23);
+}
 
 void FixedClock::setLocal(int year, int month, int day, int hour, int minute, int second) {
     local = std::tm{};

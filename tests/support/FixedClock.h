@@ -10,7 +10,7 @@ namespace veltrano::test {
 // A clock that stands still (or steps through given readings) and formats like a German
 // desktop: 04.12.2026 and 06:10:23, unless a test sets other texts.
 class FixedClock : public Clock {
-public:
+  public:
     // 4 December 2026, 06:10:23 local time.
     FixedClock();
 

@@ -9,7 +9,7 @@ namespace veltrano::test {
 
 // Records the message boxes and the end of the program instead of showing or ending anything.
 class RecordingProgramControl : public ProgramControl {
-public:
+  public:
     void showMessage(const std::u16string& text) override { messages.push_back(text); }
     void endProgram(int exitStatus) override {
         ended = true;

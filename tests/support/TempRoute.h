@@ -9,7 +9,7 @@ namespace veltrano::test {
 // A route folder in a fresh temporary directory, removed again when the test ends.
 // Paths given to the helpers are relative to the route folder.
 class TempRoute {
-public:
+  public:
     TempRoute();
     ~TempRoute();
     TempRoute(const TempRoute&) = delete;
@@ -33,7 +33,7 @@ public:
     // named after it and a WORLD folder.
     void makeUsableRoute(const std::string& routeId = "TESTROUTE") const;
 
-private:
+  private:
     std::string m_path;
 };
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/CorrectionRun.h"
+#include "engine/RunHost.h"
+#include "engine/RunState.h"
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+
+namespace veltrano {
+
+// What every phase of a run works with, handed down by CorrectionRun.
+struct RunContext {
+    RunState& state;
+    RunHost& host;
+    FileSystem& fileSystem;
+    const Clock& clock;
+    RunOptions options;
+    // The "*** ..." lines of this run, oldest first, without line ends.
+    std::vector<std::u16string> problems;
+
+    // Puts a problem line in front of the protocol: `line` CR LF, or, during the track
+    // database pass, CR LF `line` (the count line above it has no line end of its own).
+    void reportProblem(const std::u16string& line, bool duringCatalogue = false);
+    void show() { host.showProtocol(state.gstrProtokoll); }
+    // German or English, by the current language.
+    std::u16string text(const char16_t* german, const char16_t* english) const {
+        return state.text(german, english);
+    }
+};
+
+}  // namespace veltrano

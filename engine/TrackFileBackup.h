@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "engine/RunContext.h"
+
+namespace veltrano {
+
+// Copies a track file, byte for byte, into the language's backup folder of the route under a
+// dated name (_Datum-yymmdd_Uhrzeit-hhmmss_<RouteID>.tit / .tdb) before it is replaced.
+class TrackFileBackup {
+  public:
+    explicit TrackFileBackup(RunContext& context) : m_context(context) {}
+
+    // Backs up `sourcePath` as the file with extension `extension` (".tit" or ".tdb").
+    // Returns the backup's path, or an empty text after a failure (the problem line is in the
+    // protocol).
+    std::string backUp(const std::string& sourcePath, const std::u16string& extension);
+
+    std::string folderPath() const;
+
+  private:
+    RunContext& m_context;
+};
+
+}  // namespace veltrano
