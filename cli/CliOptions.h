@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace veltrano {
+
+// What the command line of veltrano-cli asks for.
+struct CliOptions {
+    enum class Action { Run, ShowHelp, ShowVersion };
+
+    Action action = Action::Run;
+    bool german = false;       // --lang de
+    int fillLevel = 0;         // --fill-level, index of the fill-level list 0 to 4
+    bool changeAll = false;    // --change-all
+    bool dryRun = false;       // --dry-run
+    bool newestFirst = false;  // --newest-first
+    std::string routeDir;      // empty: the current directory
+
+    // Reads the arguments that follow the program name, left to right; --help and --version
+    // end the reading. Returns false with `error` set for a bad command line.
+    static bool parse(const std::vector<std::string>& arguments, CliOptions& options,
+                      std::string& error);
+
+    // The synopsis, for a bad command line (stderr) and the start of the help text.
+    static std::string usage();
+    static std::string helpText();
+};
+
+}  // namespace veltrano

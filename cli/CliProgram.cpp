@@ -1,0 +1,123 @@
+#include "cli/CliProgram.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "app/FolderListing.h"
+#include "app/RouteFolderCheck.h"
+#include "app/WorldFileTest.h"
+#include "cli/ProtocolOutput.h"
+#include "cli/TerminalProgramControl.h"
+#include "cli/TerminalRunHost.h"
+#include "engine/CorrectionRun.h"
+#include "engine/RunState.h"
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/TextCodec.h"
+#include "version.h"
+
+namespace fs = std::filesystem;
+
+namespace veltrano {
+
+namespace {
+
+// The route folder as a full path without a trailing separator. Links are resolved as far as
+// the path exists, so the folder is the one the desktop program sees when started in it.
+std::optional<std::string> routeFolderPath(const std::string& routeDir, std::string& problem) {
+    std::error_code error;
+    fs::path path = routeDir.empty() ? fs::current_path(error) : fs::absolute(routeDir, error);
+    if (error) {
+        problem = error.message();
+        return std::nullopt;
+    }
+    fs::path resolved = fs::weakly_canonical(path, error);
+    std::string text = (error ? path.lexically_normal() : resolved).string();
+    while (text.size() > 1 && text.back() == FileSystem::separator()) {
+        text.pop_back();
+    }
+    return text;
+}
+
+// The run state as the desktop program's start-up and language switch leave it.
+void prepareRunState(RunState& state, const CliOptions& options, const std::string& routePath) {
+    state.gstrLanguage = options.german ? "deutsch" : "english";
+    state.gstrSaveFolder = options.german ? u"_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur"
+                                          : u"_Saved_tdb_und_tit_files_before_pickup_correction";
+    state.gvarFuellstand = options.fillLevel;
+    state.gstrRoutePath = routePath;
+}
+
+}  // namespace
+
+int CliProgram::run(const std::vector<std::string>& arguments) {
+    CliOptions options;
+    std::string error;
+    if (!CliOptions::parse(arguments, options, error)) {
+        m_errorOutput << "veltrano-cli: " << error << "\n" << CliOptions::usage();
+        return kExitBadCommandLine;
+    }
+    switch (options.action) {
+        case CliOptions::Action::ShowHelp:
+            m_output << CliOptions::helpText();
+            return kExitCompleted;
+        case CliOptions::Action::ShowVersion:
+            m_output << "veltrano-cli " << version::kText << "\n";
+            return kExitCompleted;
+        case CliOptions::Action::Run:
+            break;
+    }
+    return correctPickups(options);
+}
+
+int CliProgram::correctPickups(const CliOptions& options) {
+    std::string problem;
+    const std::optional<std::string> routePath = routeFolderPath(options.routeDir, problem);
+    if (!routePath) {
+        m_errorOutput << "veltrano-cli: cannot find the route folder: " << problem << "\n";
+        return kExitRouteFolderUnusable;
+    }
+
+    RunState state;
+    prepareRunState(state, options, *routePath);
+    FileSystem fileSystem;
+    FolderListing listing(fileSystem);
+    TerminalProgramControl program(m_errorOutput);
+    RouteFolderCheck routeFolderCheck(state, listing, fileSystem, program);
+
+    // As at the desktop program's start, without the start-up notice: the terminal user has
+    // asked for the run already.
+    if (!routeFolderCheck.subCheckRouteFolder(false)) {
+        return program.ended() ? program.exitStatus() : kExitRouteFolderUnusable;
+    }
+    if (!WorldFileTest(state, listing, fileSystem, program).passes()) {
+        return program.ended() ? program.exitStatus() : kExitRouteFolderUnusable;
+    }
+
+    Clock clock;
+    TerminalRunHost host(routeFolderCheck, options.changeAll, m_errorOutput, m_errorIsTerminal);
+    const RunResult result =
+        CorrectionRun(state, host, fileSystem, clock, RunOptions{options.dryRun}).run();
+    host.endLiveLine();
+
+    if (result.outcome == RunOutcome::RouteFolderUnusable) {
+        return kExitRouteFolderUnusable;
+    }
+    for (const std::u16string& line : result.problems) {
+        m_errorOutput << TextCodec::toUtf8(line) << "\n";
+    }
+
+    const std::u16string protocol = state.gstrProtokoll.text();
+    m_output << (options.newestFirst ? ProtocolOutput::newestFirst(protocol)
+                                     : ProtocolOutput::oldestFirst(protocol));
+    m_output.flush();
+
+    if (m_errorIsTerminal) {
+        m_errorOutput << TextCodec::toUtf8(host.lastStatusLine()) << "\n";
+    }
+    m_errorOutput.flush();
+    return result.outcome == RunOutcome::FileError ? kExitFileError : kExitCompleted;
+}
+
+}  // namespace veltrano

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+
+#include "app/RouteFolderCheck.h"
+#include "engine/Protocol.h"
+#include "engine/RunHost.h"
+
+namespace veltrano {
+
+// Hosts a correction run in a terminal. The status line is drawn as one live line on the error
+// stream when that is a terminal; otherwise it is only remembered. The protocol is not copied
+// at every show: the run's Protocol object is read once, at the end.
+class TerminalRunHost : public RunHost {
+  public:
+    TerminalRunHost(RouteFolderCheck& routeFolderCheck, bool changeAll, std::ostream& errorStream,
+                    bool liveStatusLine);
+
+    void setStatusLine(const std::u16string& text) override;
+    // The text last shown; empty before the first show, so a run starts a fresh protocol.
+    std::u16string protocolBoxText() override;
+    void showProtocol(const Protocol& protocol) override;
+    void yieldToEvents() override {}
+    void setAnimationInterval(int) override {}
+    void setBusyPointer(bool) override {}
+    void repaint() override {}
+    int changeAllValue() override { return m_changeAll ? 1 : 0; }
+    bool checkRouteFolderSilently() override;
+
+    // Clears the live line so that what follows on the terminal starts at its left edge.
+    void endLiveLine();
+    const std::u16string& lastStatusLine() const { return m_statusLine; }
+
+    // `text` cut to fit in `columns` terminal columns: when it is too long its end is kept,
+    // since a progress line carries its percentage there.
+    static std::u16string fitToWidth(const std::u16string& text, std::size_t columns);
+
+  private:
+    static std::size_t terminalColumns();
+
+    RouteFolderCheck& m_routeFolderCheck;
+    bool m_changeAll;
+    std::ostream& m_errorStream;
+    bool m_liveStatusLine;
+    bool m_lineDrawn = false;
+    std::u16string m_statusLine;
+    const Protocol* m_shownProtocol = nullptr;
+    std::size_t m_shownLength = 0;
+};
+
+}  // namespace veltrano
