@@ -1,5 +1,7 @@
 #include "engine/PickupRecordRewriter.h"
 
+#include <memory>
+
 #include "engine/TextFormat.h"
 #include "engine/TrackFileBackup.h"
 #include "engine/TrackText.h"
@@ -98,24 +100,34 @@ bool PickupRecordRewriter::rewrite(TrackFile& itemTable, TrackFile& database) {
 
 bool PickupRecordRewriter::pass(TrackFile& file, bool reportChanges) {
     RunState& state = m_context.state;
-    std::string bytes;
-    if (IoResult read = m_context.fileSystem.readFile(file.path, bytes); !read) {
+    // Reading, decoding and indexing a whole track file, and putting its text together again,
+    // each run off the window's thread: for a large file they take longer than the window may
+    // stay unanswered.
+    FileSystem& fileSystem = m_context.fileSystem;
+    const std::string& path = file.path;
+    std::unique_ptr<TrackText> text;
+    const IoResult read = m_context.whileYielding([&fileSystem, &path, &text] {
+        std::string bytes;
+        IoResult result = fileSystem.readFile(path, bytes);
+        if (result) {
+            text = std::make_unique<TrackText>(TextCodec::decodeWholeFile(bytes));
+        }
+        return result;
+    });
+    if (!read) {
         m_context.reportProblem(m_context.text(u"*** Datei ", u"*** Cannot read file ") +
                                 TextCodec::fromUtf8(file.path) +
                                 m_context.text(u" kann nicht gelesen werden: ", u": ") +
                                 TextCodec::fromUtf8(read.cause()));
         return false;
     }
-    TrackText text(TextCodec::decodeWholeFile(bytes));
-    bytes.clear();
-    bytes.shrink_to_fit();
 
     const std::size_t upperBound = state.garrPickupTrItemId.size() - 1;
     for (std::size_t i = 1; i <= upperBound; ++i) {
-        rewriteRecord(text, file, i, reportChanges);
+        rewriteRecord(*text, file, i, reportChanges);
         m_context.host.yieldToEvents();
     }
-    file.text = text.text();
+    file.text = m_context.whileYielding([&text] { return text->text(); });
     return true;
 }
 
@@ -189,8 +201,11 @@ bool PickupRecordRewriter::writeBack(TrackFile& file, const TrackFile& partner) 
     if (file.backupPath.empty()) {
         return false;
     }
-    IoResult written =
-        m_context.fileSystem.replaceFile(file.path, TextCodec::encodeUtf16LeWithBom(file.text));
+    FileSystem& fileSystem = m_context.fileSystem;
+    const TrackFile& target = file;
+    IoResult written = m_context.whileYielding([&fileSystem, &target] {
+        return fileSystem.replaceFile(target.path, TextCodec::encodeUtf16LeWithBom(target.text));
+    });
     if (!written) {
         m_context.reportProblem(m_context.text(u"*** Datei ", u"*** Cannot write file ") +
                                 TextCodec::fromUtf8(file.path) +
@@ -227,7 +242,11 @@ bool PickupRecordRewriter::writesStayInside(const TrackFile& file, const TrackFi
 
 void PickupRecordRewriter::putBack(TrackFile& itemTable) {
     // Both or neither: a replaced .tit goes back to its backup when the .tdb could not follow.
-    IoResult restored = m_context.fileSystem.copyFile(itemTable.backupPath, itemTable.path);
+    FileSystem& fileSystem = m_context.fileSystem;
+    const TrackFile& restoredFile = itemTable;
+    IoResult restored = m_context.whileYielding([&fileSystem, &restoredFile] {
+        return fileSystem.copyFile(restoredFile.backupPath, restoredFile.path);
+    });
     if (!restored) {
         m_context.reportProblem(m_context.text(u"*** Datei ", u"*** Cannot write file ") +
                                 TextCodec::fromUtf8(itemTable.path) +

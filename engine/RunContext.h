@@ -1,6 +1,9 @@
 #pragma once
 
+#include <chrono>
+#include <future>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/CorrectionRun.h"
@@ -25,6 +28,18 @@ struct RunContext {
     // database pass, CR LF `line` (the count line above it has no line end of its own).
     void reportProblem(const std::u16string& line, bool duringCatalogue = false);
     void show() { host.showProtocol(state.gstrProtokoll); }
+    // Runs `step` on a helper thread and passes yield points while it works, so the window
+    // stays live through a step that cannot be cut into pieces (reading, decoding, copying or
+    // writing and flushing a whole track file). The step touches only what it is given and
+    // returns; the run state and the protocol stay on this thread.
+    template <typename Step>
+    auto whileYielding(Step&& step) {
+        auto result = std::async(std::launch::async, std::forward<Step>(step));
+        while (result.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+            host.yieldToEvents();
+        }
+        return result.get();
+    }
     // German or English, by the current language.
     std::u16string text(const char16_t* german, const char16_t* english) const {
         return state.text(german, english);

@@ -56,8 +56,19 @@ bool TdbPickupCatalogue::subCollectTdbPickups(double& gdblTdbPickupCount) {
     const std::string path =
         FileSystem::join(state.gstrRoutePath, onDisk.empty() ? fileName : onDisk);
 
-    std::string bytes;
-    if (IoResult read = m_context.fileSystem.readFile(path, bytes); !read) {
+    // Read and decoded off the window's thread: a large track database takes longer than the
+    // window may stay unanswered.
+    FileSystem& fileSystem = m_context.fileSystem;
+    std::u16string text;
+    const IoResult read = m_context.whileYielding([&fileSystem, &path, &text] {
+        std::string bytes;
+        IoResult result = fileSystem.readFile(path, bytes);
+        if (result) {
+            text = TextCodec::decodeWholeFile(bytes);
+        }
+        return result;
+    });
+    if (!read) {
         m_context.reportProblem(m_context.text(u"*** Datei ", u"*** Cannot read file ") +
                                     TextCodec::fromUtf8(path) +
                                     m_context.text(u" kann nicht gelesen werden: ", u": ") +
@@ -65,9 +76,6 @@ bool TdbPickupCatalogue::subCollectTdbPickups(double& gdblTdbPickupCount) {
                                 true);
         return false;
     }
-    const std::u16string text = TextCodec::decodeWholeFile(bytes);
-    bytes.clear();
-    bytes.shrink_to_fit();
 
     // Where the next TrItemRData after a position stands; records close together share it.
     std::size_t nextPositionData = 0;

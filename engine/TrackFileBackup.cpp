@@ -26,7 +26,10 @@ std::string TrackFileBackup::backUp(const std::string& sourcePath,
                                     TextCodec::fromUtf8(Clock::hhmmss(reading.local)) + u"_" +
                                     m_context.state.gstrRouteName + extension;
         backupPath = FileSystem::join(folder, TextCodec::toUtf8(name));
-        result = fileSystem.copyFile(sourcePath, backupPath);
+        // A copy of a large track file, flushed to disk, is done off the window's thread.
+        result = m_context.whileYielding([&fileSystem, &sourcePath, &backupPath] {
+            return fileSystem.copyFile(sourcePath, backupPath);
+        });
     }
     if (!result) {
         m_context.reportProblem(m_context.text(u"*** Sicherung von ", u"*** Backup of ") +

@@ -81,9 +81,18 @@ std::optional<std::size_t> TrackText::findIdText(const std::u16string& id) {
 
 std::optional<TrackText::Field> TrackText::findField(std::size_t position) const {
     auto keyword = std::lower_bound(m_fieldKeywords.begin(), m_fieldKeywords.end(), position);
-    while (keyword != m_fieldKeywords.end() &&
-           replacementHolding(*keyword) != m_replacements.end()) {
-        ++keyword;
+    // A keyword inside a replaced range is gone: the candidate is the first one after the
+    // range. A range that starts at or after `position` comes first anyway, so at most two
+    // ranges are passed and a run of replaced fields costs no walk through their keywords.
+    while (keyword != m_fieldKeywords.end()) {
+        auto holder = replacementHolding(*keyword);
+        if (holder == m_replacements.end()) {
+            break;
+        }
+        keyword = std::upper_bound(keyword, m_fieldKeywords.end(), holder->second.end);
+        if (holder->first >= position) {
+            break;
+        }
     }
     auto replaced = m_replacements.lower_bound(position);
     const bool keywordFirst = keyword != m_fieldKeywords.end() &&

@@ -36,6 +36,28 @@ bool contains(const std::u16string& upperItem, std::u16string_view upperKey) {
     return upperItem.find(upperKey) != std::u16string::npos;
 }
 
+// The test of the first item rule made on the item's bytes: the keyword is ASCII and no byte of
+// 0x80 or more turns into an ASCII letter, so the answer is that of the decoded item. Looked
+// for from its " (", which most items hold once, rather than tried at every character.
+bool mayOpenPickup(std::string_view item) {
+    constexpr std::string_view kUpperWord = "PICKUP";
+    for (std::size_t open = kUpperWord.size() + 1; open < item.size(); ++open) {
+        if (item[open] != '(' || item[open - 1] != ' ') {
+            continue;
+        }
+        const std::size_t word = open - 1 - kUpperWord.size();
+        std::size_t k = 0;
+        while (k < kUpperWord.size() &&
+               (item[word + k] == kUpperWord[k] || item[word + k] == kUpperWord[k] + 32)) {
+            ++k;
+        }
+        if (k == kUpperWord.size()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // A whole number written with digits only (an optional sign and surrounding blanks allowed).
 bool parseWholeNumber(std::u16string_view text, long long& number) {
     std::u16string trimmed = TextFormat::trimBlanks(text);
@@ -153,7 +175,10 @@ bool WorldFileScan::readPickups(const std::string& path, const std::u16string& n
             m_context.reportProblem(readFailureLine(m_context, path, read));
             return false;
         }
-        handleItem(TextCodec::decodeWindows1252(item), name);
+        // Outside a pickup object most items are scenery, which no rule looks at.
+        if (m_inPickup || mayOpenPickup(item)) {
+            handleItem(TextCodec::decodeWindows1252(item), name);
+        }
     }
     if (!reader.lastError()) {
         m_context.reportProblem(readFailureLine(m_context, path, reader.lastError()));

@@ -40,21 +40,6 @@ bool isFileEntry(const fs::directory_entry& entry) {
     return entry.is_regular_file(ignored);
 }
 
-IoResult writeAll(int descriptor, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t count = ::write(descriptor, bytes.data() + written, bytes.size() - written);
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return IoResult::fromErrno(errno);
-        }
-        written += static_cast<std::size_t>(count);
-    }
-    return IoResult::success();
-}
-
 IoResult syncToDisk(int descriptor) {
     while (::fsync(descriptor) != 0) {
         if (errno != EINTR) {
@@ -64,34 +49,15 @@ IoResult syncToDisk(int descriptor) {
     return IoResult::success();
 }
 
-// Gives the new file the old file's permission bits: open() applied the umask, and that must
-// not narrow them. A file system without permission bits (FAT) refuses chmod but already shows
-// the same bits for every file, so only a real difference counts as failure.
-IoResult applyPermissions(int descriptor, mode_t wanted) {
-    if (::fchmod(descriptor, wanted) == 0) {
-        return IoResult::success();
+// Writes, flushes and closes a freshly created file; the first failure counts.
+IoResult fillNewFile(OutputFile& file, const std::string& bytes) {
+    IoResult result = file.write(bytes.data(), bytes.size());
+    if (result) {
+        result = file.flush();
     }
-    const int chmodError = errno;
-    struct stat status {};
-    if (::fstat(descriptor, &status) == 0 && (status.st_mode & 07777) == wanted) {
-        return IoResult::success();
-    }
-    return IoResult::fromErrno(chmodError);
-}
-
-IoResult writeOpenFile(int descriptor, const std::string& bytes, bool copyPermissions,
-                       mode_t permissions) {
-    if (copyPermissions) {
-        IoResult applied = applyPermissions(descriptor, permissions);
-        if (!applied) {
-            return applied;
-        }
-    }
-    IoResult written = writeAll(descriptor, bytes);
-    if (!written) {
-        return written;
-    }
-    return syncToDisk(descriptor);
+    // close() can report a delayed write error; it counts like any other.
+    IoResult closed = file.close();
+    return result ? closed : result;
 }
 
 // After a rename the directory entry must reach the disk too. The data itself was flushed
@@ -252,21 +218,22 @@ IoResult FileSystem::listFolder(const std::string& path, FolderEntries& entries)
 
 IoResult FileSystem::readFile(const std::string& path, std::string& bytes) {
     bytes.clear();
-    InputFile file;
-    IoResult result = file.open(path);
+    std::unique_ptr<InputFile> file;
+    IoResult result = openInput(path, file);
     if (!result) {
         return result;
     }
     std::error_code ignored;
     const std::uintmax_t expected = fs::file_size(path, ignored);
     if (!ignored) {
-        bytes.reserve(static_cast<std::size_t>(expected));
+        // Room for the last, empty read too: growing past the size would copy the whole file.
+        bytes.reserve(static_cast<std::size_t>(expected) + kReadBlockSize);
     }
     std::size_t got = 0;
     do {
         const std::size_t start = bytes.size();
         bytes.resize(start + kReadBlockSize);
-        result = file.read(bytes.data() + start, kReadBlockSize, got);
+        result = file->read(bytes.data() + start, kReadBlockSize, got);
         bytes.resize(start + (result ? got : 0));
     } while (result && got > 0);
     if (!result) {
@@ -294,29 +261,26 @@ IoResult FileSystem::createFolder(const std::string& path) {
     return IoResult::fromErrno(error);
 }
 
+IoResult FileSystem::createFile(const std::string& path, const std::string& permissionsFrom,
+                                std::unique_ptr<OutputFile>& file) {
+    auto created = std::make_unique<OutputFile>();
+    IoResult result = created->create(path, permissionsFrom);
+    file = result ? std::move(created) : nullptr;
+    return result;
+}
+
 IoResult FileSystem::writeNewFile(const std::string& path, const std::string& bytes,
                                   const std::string& permissionsFrom) {
-    struct stat model {};
-    const bool copyPermissions =
-        !permissionsFrom.empty() && ::stat(permissionsFrom.c_str(), &model) == 0;
-    const mode_t permissions = copyPermissions ? (model.st_mode & 07777) : 0666;
-
-    int descriptor = -1;
-    do {
-        descriptor =
-            ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, permissions & 0666);
-    } while (descriptor < 0 && errno == EINTR);
-    if (descriptor < 0) {
-        return IoResult::fromErrno(errno);
-    }
-
-    IoResult result = writeOpenFile(descriptor, bytes, copyPermissions, permissions);
-    // close() can report a delayed write error; it counts like any other.
-    if (::close(descriptor) != 0 && result) {
-        result = IoResult::fromErrno(errno);
-    }
+    std::unique_ptr<OutputFile> file;
+    IoResult result = createFile(path, permissionsFrom, file);
     if (!result) {
-        ::unlink(path.c_str());
+        return result;
+    }
+    result = fillNewFile(*file, bytes);
+    file.reset();
+    if (!result) {
+        // Half a file must never stay behind under a name a later step could take for whole.
+        (void)removeFile(path);
     }
     return result;
 }

@@ -6,6 +6,7 @@
 
 #include "platform/InputFile.h"
 #include "platform/IoResult.h"
+#include "platform/OutputFile.h"
 
 namespace veltrano {
 
@@ -20,7 +21,7 @@ struct FolderEntries {
 // only from the primitives, so a failure injected there reaches them too.
 // Paths are native (UTF-8 on POSIX); names are bare names without a folder.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // --- primitives ---------------------------------------------------------------------
@@ -28,11 +29,17 @@ public:
     // True for a regular file (a link to one counts); false for folders and missing paths.
     virtual bool fileExists(const std::string& path);
     virtual IoResult listFolder(const std::string& path, FolderEntries& entries);
+    // The whole file; built from openInput() and the file's reads.
     virtual IoResult readFile(const std::string& path, std::string& bytes);
     virtual IoResult openInput(const std::string& path, std::unique_ptr<InputFile>& file);
     virtual IoResult createFolder(const std::string& path);
+    // Creates `path`, which must not exist, for writing. The new file gets the permission bits
+    // and, where the process may give it, the owner of `permissionsFrom` when that file exists.
+    virtual IoResult createFile(const std::string& path, const std::string& permissionsFrom,
+                                std::unique_ptr<OutputFile>& file);
     // Creates `path` (which must not exist), writes `bytes`, flushes them to disk and closes
-    // it. The new file gets the permission bits of `permissionsFrom` when that file exists.
+    // it, from createFile() and the file's steps; after a failure the new file is removed.
+    // The new file gets the permission bits of `permissionsFrom` when that file exists.
     virtual IoResult writeNewFile(const std::string& path, const std::string& bytes,
                                   const std::string& permissionsFrom);
     // Renames `from` over `to` in one step and makes the rename durable.

@@ -1,0 +1,111 @@
+#include "platform/OutputFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace veltrano {
+
+namespace {
+
+// Gives the file its wanted permission bits: open() applied the umask, and that must not
+// narrow them. A file system without permission bits (FAT) refuses chmod but already shows
+// the same bits for every file, so only a real difference counts as failure.
+IoResult applyPermissions(int descriptor, mode_t wanted) {
+    if (::fchmod(descriptor, wanted) == 0) {
+        return IoResult::success();
+    }
+    const int chmodError = errno;
+    struct stat status {};
+    if (::fstat(descriptor, &status) == 0 && (status.st_mode & 07777) == wanted) {
+        return IoResult::success();
+    }
+    return IoResult::fromErrno(chmodError);
+}
+
+}  // namespace
+
+OutputFile::~OutputFile() {
+    if (m_descriptor >= 0) {
+        ::close(m_descriptor);
+    }
+}
+
+IoResult OutputFile::create(const std::string& path, const std::string& modelPath) {
+    if (m_descriptor >= 0) {
+        return IoResult::fromErrno(EBUSY);
+    }
+    struct stat model {};
+    const bool hasModel = !modelPath.empty() && ::stat(modelPath.c_str(), &model) == 0;
+    const mode_t mode = hasModel ? (model.st_mode & 07777) : 0666;
+    int descriptor = -1;
+    do {
+        descriptor = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode & 0666);
+    } while (descriptor < 0 && errno == EINTR);
+    if (descriptor < 0) {
+        return IoResult::fromErrno(errno);
+    }
+    if (hasModel) {
+        // A route replaced by a run as root must stay its builder's: without this the new
+        // track file would belong to root and be read-only to him. Only root may give a file
+        // away, so elsewhere this fails and the file is the runner's, as any new one.
+        (void)::fchown(descriptor, model.st_uid, model.st_gid);
+        // After fchown, since a change of owner clears set-id bits.
+        IoResult applied = applyPermissions(descriptor, mode);
+        if (!applied) {
+            // The file was made here a moment ago and holds nothing yet.
+            ::close(descriptor);
+            ::unlink(path.c_str());
+            return applied;
+        }
+    }
+    m_descriptor = descriptor;
+    return IoResult::success();
+}
+
+IoResult OutputFile::write(const char* data, std::size_t size) {
+    if (m_descriptor < 0) {
+        return IoResult::fromErrno(EBADF);
+    }
+    std::size_t written = 0;
+    while (written < size) {
+        const ssize_t count = ::write(m_descriptor, data + written, size - written);
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return IoResult::fromErrno(errno);
+        }
+        written += static_cast<std::size_t>(count);
+    }
+    return IoResult::success();
+}
+
+IoResult OutputFile::flush() {
+    if (m_descriptor < 0) {
+        return IoResult::fromErrno(EBADF);
+    }
+    while (::fsync(m_descriptor) != 0) {
+        if (errno != EINTR) {
+            return IoResult::fromErrno(errno);
+        }
+    }
+    return IoResult::success();
+}
+
+IoResult OutputFile::close() {
+    if (m_descriptor < 0) {
+        return IoResult::fromErrno(EBADF);
+    }
+    const int descriptor = m_descriptor;
+    m_descriptor = -1;
+    // After a failed close(2) the descriptor is gone all the same; it must not be retried.
+    if (::close(descriptor) != 0) {
+        return IoResult::fromErrno(errno);
+    }
+    return IoResult::success();
+}
+
+}  // namespace veltrano
