@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++           # the build
     libgtest-dev libgmock-dev       # the test suites
+    clang libclang-rt-dev           # the fuzz targets (libFuzzer and the sanitizer runtimes)
     qt6-base-dev                    # the desktop program
     fonts-liberation xvfb xauth     # window tests without a screen
 )

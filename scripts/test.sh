@@ -1,15 +1,31 @@
 #!/usr/bin/env bash
-# Builds every target into build/ and runs every test that is not labelled slow.
+# Builds every target into build/ and runs every test that is not labelled slow; then builds
+# the layers without Qt with AddressSanitizer and UndefinedBehaviorSanitizer into build-asan/
+# and runs the same tests there; then runs each fuzz target for a few seconds (build-fuzz/).
+# VELTRANO_FUZZ_SECONDS sets the seconds per fuzz target (default 5).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 bash scripts/setup.sh
 
-# An existing build folder keeps the generator it was made with.
-generator=(-G Ninja)
-if [[ -f build/CMakeCache.txt ]]; then
-    generator=()
-fi
-cmake -S . -B build "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Configures a build folder; an existing one keeps the generator it was made with.
+configure() {
+    local folder=$1
+    shift
+    local generator=(-G Ninja)
+    if [[ -f $folder/CMakeCache.txt ]]; then
+        generator=()
+    fi
+    cmake -S . -B "$folder" "${generator[@]}" "$@"
+}
+
+configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel 2
 ctest --test-dir build --output-on-failure --no-tests=error -LE slow -j2
+
+# Memory errors and undefined behaviour fail a test here even where the result looked right.
+configure build-asan -DCMAKE_BUILD_TYPE=Debug -DVELTRANO_SANITIZE=ON -DVELTRANO_BUILD_UI=OFF
+cmake --build build-asan --parallel 2
+ctest --test-dir build-asan --output-on-failure --no-tests=error -LE slow -j2
+
+bash scripts/fuzz.sh "${VELTRANO_FUZZ_SECONDS:-5}"
