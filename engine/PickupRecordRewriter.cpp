@@ -115,10 +115,7 @@ bool PickupRecordRewriter::pass(TrackFile& file, bool reportChanges) {
         return result;
     });
     if (!read) {
-        m_context.reportProblem(m_context.text(u"*** Datei ", u"*** Cannot read file ") +
-                                TextCodec::fromUtf8(file.path) +
-                                m_context.text(u" kann nicht gelesen werden: ", u": ") +
-                                TextCodec::fromUtf8(read.cause()));
+        m_context.reportReadFailure(file.path, read);
         return false;
     }
 
@@ -207,12 +204,7 @@ bool PickupRecordRewriter::writeBack(TrackFile& file, const TrackFile& partner) 
         return fileSystem.replaceFile(target.path, TextCodec::encodeUtf16LeWithBom(target.text));
     });
     if (!written) {
-        m_context.reportProblem(m_context.text(u"*** Datei ", u"*** Cannot write file ") +
-                                TextCodec::fromUtf8(file.path) +
-                                m_context.text(u" kann nicht geschrieben werden: ", u": ") +
-                                TextCodec::fromUtf8(written.cause()) +
-                                m_context.text(u". Die Datei bleibt unver\u00e4ndert.",
-                                               u". The file is left unchanged."));
+        m_context.reportWriteFailure(file.path, written, true);
         return false;
     }
     file.replaced = true;
@@ -248,10 +240,7 @@ void PickupRecordRewriter::putBack(TrackFile& itemTable) {
         return fileSystem.copyFile(restoredFile.backupPath, restoredFile.path);
     });
     if (!restored) {
-        m_context.reportProblem(m_context.text(u"*** Datei ", u"*** Cannot write file ") +
-                                TextCodec::fromUtf8(itemTable.path) +
-                                m_context.text(u" kann nicht geschrieben werden: ", u": ") +
-                                TextCodec::fromUtf8(restored.cause()) + u".");
+        m_context.reportWriteFailure(itemTable.path, restored, false);
         return;
     }
     m_context.reportProblem(u"*** " + TextCodec::fromUtf8(itemTable.path) +

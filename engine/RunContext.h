@@ -27,6 +27,12 @@ struct RunContext {
     // Puts a problem line in front of the protocol: `line` CR LF, or, during the track
     // database pass, CR LF `line` (the count line above it has no line end of its own).
     void reportProblem(const std::u16string& line, bool duringCatalogue = false);
+    // The file error lines, naming the file as built and the operating system's cause.
+    void reportReadFailure(const std::string& path, const IoResult& failure,
+                           bool duringCatalogue = false);
+    // `fileUnchanged`: the write failed before the file was touched (otherwise the line ends
+    // after the cause).
+    void reportWriteFailure(const std::string& path, const IoResult& failure, bool fileUnchanged);
     void show() { host.showProtocol(state.gstrProtokoll); }
     // Runs `step` on a helper thread and passes yield points while it works, so the window
     // stays live through a step that cannot be cut into pieces (reading, decoding, copying or

@@ -69,11 +69,7 @@ bool TdbPickupCatalogue::subCollectTdbPickups(double& gdblTdbPickupCount) {
         return result;
     });
     if (!read) {
-        m_context.reportProblem(m_context.text(u"*** Datei ", u"*** Cannot read file ") +
-                                    TextCodec::fromUtf8(path) +
-                                    m_context.text(u" kann nicht gelesen werden: ", u": ") +
-                                    TextCodec::fromUtf8(read.cause()),
-                                true);
+        m_context.reportReadFailure(path, read, true);
         return false;
     }
 

@@ -81,13 +81,6 @@ bool parseWholeNumber(std::u16string_view text, long long& number) {
     return true;
 }
 
-std::u16string readFailureLine(const RunContext& context, const std::string& path,
-                               const IoResult& failure) {
-    return context.text(u"*** Datei ", u"*** Cannot read file ") + TextCodec::fromUtf8(path) +
-           context.text(u" kann nicht gelesen werden: ", u": ") +
-           TextCodec::fromUtf8(failure.cause());
-}
-
 }  // namespace
 
 std::string WorldFileScan::worldFolder() {
@@ -133,7 +126,7 @@ bool WorldFileScan::scanFile(std::size_t index, std::size_t count) {
     if (looksLikeWorldFile) {
         if (!fctIsUncompressed(folder + FileSystem::separator(), name)) {
             if (!m_readFailure) {
-                m_context.reportProblem(readFailureLine(m_context, path, m_readFailure));
+                m_context.reportReadFailure(path, m_readFailure);
                 return false;
             }
             state.gstrProtokoll.prepend(m_context.text(u" Worlddatei ", u" World file ") + name +
@@ -154,7 +147,7 @@ bool WorldFileScan::readPickups(const std::string& path, const std::u16string& n
     WorldItemReader reader(m_context.fileSystem);
     IoResult opened = reader.open(path);
     if (!opened) {
-        m_context.reportProblem(readFailureLine(m_context, path, opened));
+        m_context.reportReadFailure(path, opened);
         return false;
     }
     const double percent = static_cast<double>(index) / static_cast<double>(count) * 100.0;
@@ -172,7 +165,7 @@ bool WorldFileScan::readPickups(const std::string& path, const std::u16string& n
         m_context.host.yieldToEvents();
         IoResult read = reader.readItem(item);
         if (!read) {
-            m_context.reportProblem(readFailureLine(m_context, path, read));
+            m_context.reportReadFailure(path, read);
             return false;
         }
         // Outside a pickup object most items are scenery, which no rule looks at.
@@ -181,7 +174,7 @@ bool WorldFileScan::readPickups(const std::string& path, const std::u16string& n
         }
     }
     if (!reader.lastError()) {
-        m_context.reportProblem(readFailureLine(m_context, path, reader.lastError()));
+        m_context.reportReadFailure(path, reader.lastError());
         return false;
     }
     reader.close();
