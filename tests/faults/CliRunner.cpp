@@ -70,7 +70,7 @@ void drain(int out, int err, std::string& outText, std::string& errText) {
             ::_exit(126);
         }
     }
-    ::execv(VELTRANO_CLI_PATH, argv);
+    ::execv(start.program.empty() ? VELTRANO_CLI_PATH : start.program.c_str(), argv);
     ::_exit(127);
 }
 

@@ -17,6 +17,8 @@ struct CliStart {
     long long fileSizeLimit = -1;
     // Started as the unprivileged user "nobody", whom permission bits do stop.
     bool unprivileged = false;
+    // The program to start; empty: the veltrano-cli of this build.
+    std::string program;
 };
 
 // What became of a finished veltrano-cli.

@@ -39,14 +39,21 @@ class RealFault : public CliRouteFixture {
 
     // Runs as a user whom permission bits stop; false when this machine cannot start one.
     bool runUnprivileged(CliResult& result) {
+        // The build folder may be private to its owner: nobody starts a copy of the program.
+        fs::permissions(programFolder.path(), fs::perms(0755));
+        const std::string program = programFolder.pathOf("veltrano-cli");
+        fs::copy_file(VELTRANO_CLI_PATH, program, fs::copy_options::overwrite_existing);
+        fs::permissions(program, fs::perms(0755));
         CliStart start = started({route});
         start.unprivileged = true;
+        start.program = program;
         result = cli.run(start);
         return result.exitStatus != 126;
     }
 
     NewBytes expected;
     std::unique_ptr<RouteInvariant> invariant;
+    TempRoute programFolder;
 };
 
 TEST_F(RealFault, FileSizeLimitStopsTheFirstBackup) {
