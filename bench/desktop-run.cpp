@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/HeapTuning.h"
 #include "ui/DesktopProgramControl.h"
 #include "ui/frmHaupt.h"
 
@@ -50,6 +51,8 @@ void click(QWidget& button) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // As the desktop program itself starts.
+    veltrano::HeapTuning::keepLargeBuffersInHeap();
     QApplication application(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: desktop-run ROUTE_DIR\n");

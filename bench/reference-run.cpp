@@ -10,11 +10,14 @@
 
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/HeapTuning.h"
 #include "platform/TextCodec.h"
 #include "tests/reference/ReferenceRun.h"
 
 int main(int argc, char** argv) {
     using namespace veltrano;
+    // The same heap as veltrano-cli, so the comparison is one of algorithms only.
+    HeapTuning::keepLargeBuffersInHeap();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     reference::ReferenceSettings settings;
     std::string route;
