@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "engine/TextFormat.h"
 #include "platform/TextCodec.h"
 
 namespace veltrano {
@@ -13,23 +14,6 @@ std::string upperAscii(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return text;
-}
-
-std::u16string upperAscii(std::u16string text) {
-    for (char16_t& c : text) {
-        if (c >= u'a' && c <= u'z') {
-            c = static_cast<char16_t>(c - 32);
-        }
-    }
-    return text;
-}
-
-std::u16string trimBlanks(const std::u16string& text) {
-    const std::size_t first = text.find_first_not_of(u' ');
-    if (first == std::u16string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
 }
 
 // The RouteID names files in the route folder: it must not lead anywhere else.
@@ -83,7 +67,7 @@ bool RouteFolderCheck::readRouteId(const std::string& trkName, std::u16string& p
     }
     const std::u16string text = TextCodec::decodeWholeFile(bytes);
     std::u16string routeId;
-    const std::size_t keyword = upperAscii(text).find(u"ROUTEID");
+    const std::size_t keyword = TextFormat::toUpperAscii(text).find(u"ROUTEID");
     if (keyword != std::u16string::npos) {
         const std::size_t close = text.find(u')', keyword);
         std::u16string part = text.substr(
@@ -91,7 +75,7 @@ bool RouteFolderCheck::readRouteId(const std::string& trkName, std::u16string& p
         const std::size_t open = part.find(u'(');
         if (open != std::u16string::npos) {
             part = part.substr(open + 1);
-            routeId = trimBlanks(part.substr(0, part.find(u')')));
+            routeId = TextFormat::trimBlanks(part.substr(0, part.find(u')')));
         }
     }
     if (!isSafeRouteName(routeId)) {
