@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds every target into build/ and runs every test that is not labelled slow; then builds
+# Builds every target into build/ and runs every test that is not labelled slow, then makes the
+# Debian package there and checks it (scripts/package-test.sh); then builds
 # the layers without Qt with AddressSanitizer and UndefinedBehaviorSanitizer into build-asan/
 # and runs the same tests there; then runs each fuzz target for a few seconds (build-fuzz/).
 # VELTRANO_FUZZ_SECONDS sets the seconds per fuzz target (default 5).
@@ -22,6 +23,8 @@ configure() {
 configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel 2
 ctest --test-dir build --output-on-failure --no-tests=error -LE slow -j2
+# The Debian package, unpacked and run from a scratch root.
+bash scripts/package-test.sh build
 
 # Memory errors and undefined behaviour fail a test here even where the result looked right.
 configure build-asan -DCMAKE_BUILD_TYPE=Debug -DVELTRANO_SANITIZE=ON -DVELTRANO_BUILD_UI=OFF
