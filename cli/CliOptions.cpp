@@ -74,6 +74,8 @@ bool CliOptions::parse(const std::vector<std::string>& arguments, CliOptions& op
             options.dryRun = true;
         } else if (argument == "--newest-first") {
             options.newestFirst = true;
+        } else if (argument == "--read-all-world-files") {
+            options.readAllWorldFiles = true;
         } else if (isValueOption(argument, "--lang")) {
             bool missing = false;
             std::optional<std::string> value = optionValue(arguments, index, "--lang", missing);
@@ -109,7 +111,7 @@ bool CliOptions::parse(const std::vector<std::string>& arguments, CliOptions& op
 
 std::string CliOptions::usage() {
     return "Usage: veltrano-cli [--lang en|de] [--fill-level 0-4] [--change-all] [--dry-run]\n"
-           "                    [--newest-first] [ROUTE_DIR]\n"
+           "                    [--newest-first] [--read-all-world-files] [ROUTE_DIR]\n"
            "       veltrano-cli --help | --version\n";
 }
 
@@ -130,6 +132,9 @@ std::string CliOptions::helpText() {
            "  --dry-run          make the whole run but back up and write nothing\n"
            "  --newest-first     print the protocol as the window shows it: newest line\n"
            "                     first, CR LF line ends\n"
+           "  --read-all-world-files\n"
+           "                     also read world files stored as UTF-16 text or compressed\n"
+           "                     text (binary ones still count as compressed)\n"
            "  --help             show this text\n"
            "  --version          show the version\n"
            "\n"

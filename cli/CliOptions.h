@@ -10,12 +10,13 @@ struct CliOptions {
     enum class Action { Run, ShowHelp, ShowVersion };
 
     Action action = Action::Run;
-    bool german = false;       // --lang de
-    int fillLevel = 0;         // --fill-level, index of the fill-level list 0 to 4
-    bool changeAll = false;    // --change-all
-    bool dryRun = false;       // --dry-run
-    bool newestFirst = false;  // --newest-first
-    std::string routeDir;      // empty: the current directory
+    bool german = false;             // --lang de
+    int fillLevel = 0;               // --fill-level, index of the fill-level list 0 to 4
+    bool changeAll = false;          // --change-all
+    bool dryRun = false;             // --dry-run
+    bool newestFirst = false;        // --newest-first
+    bool readAllWorldFiles = false;  // --read-all-world-files
+    std::string routeDir;            // empty: the current directory
 
     // Reads the arguments that follow the program name, left to right; --help and --version
     // end the reading. Returns false with `error` set for a bad command line.

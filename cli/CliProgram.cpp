@@ -1,5 +1,6 @@
 #include "cli/CliProgram.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -14,6 +15,7 @@
 #include "engine/RunState.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/NativePath.h"
 #include "platform/TextCodec.h"
 #include "version.h"
 
@@ -27,14 +29,19 @@ namespace {
 // the path exists, so the folder is the one the desktop program sees when started in it.
 std::optional<std::string> routeFolderPath(const std::string& routeDir, std::string& problem) {
     std::error_code error;
-    fs::path path = routeDir.empty() ? fs::current_path(error) : fs::absolute(routeDir, error);
+    fs::path path =
+        routeDir.empty() ? fs::current_path(error) : fs::absolute(NativePath::of(routeDir), error);
     if (error) {
         problem = error.message();
         return std::nullopt;
     }
     fs::path resolved = fs::weakly_canonical(path, error);
-    std::string text = (error ? path.lexically_normal() : resolved).string();
-    while (text.size() > 1 && text.back() == FileSystem::separator()) {
+    // Joins use the platform's separator; Windows accepts "/" in the given folder too.
+    const fs::path folder = (error ? path.lexically_normal() : resolved).make_preferred();
+    std::string text = NativePath::utf8(folder);
+    // A root keeps its separator: "C:" alone would name the current folder of drive C.
+    const std::size_t root = std::max<std::size_t>(NativePath::utf8(folder.root_path()).size(), 1);
+    while (text.size() > root && text.back() == FileSystem::separator()) {
         text.pop_back();
     }
     return text;
@@ -97,8 +104,9 @@ int CliProgram::correctPickups(const CliOptions& options) {
 
     Clock clock;
     TerminalRunHost host(routeFolderCheck, options.changeAll, m_errorOutput, m_errorIsTerminal);
-    const RunResult result =
-        CorrectionRun(state, host, fileSystem, clock, RunOptions{options.dryRun}).run();
+    const RunResult result = CorrectionRun(state, host, fileSystem, clock,
+                                           RunOptions{options.dryRun, options.readAllWorldFiles})
+                                 .run();
     host.endLiveLine();
 
     if (result.outcome == RunOutcome::RouteFolderUnusable) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/CliProgram.h"
+#include "platform/CommandLine.h"
 #include "platform/HeapTuning.h"
 #include "platform/Terminal.h"
 
@@ -12,7 +13,9 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_ALL, "");
     veltrano::HeapTuning::keepLargeBuffersInHeap();
 
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    veltrano::Terminal::prepareOutput();
+
+    const std::vector<std::string> arguments = veltrano::CommandLine::arguments(argc, argv);
     constexpr int kStandardError = 2;
     veltrano::CliProgram program(std::cout, std::cerr,
                                  veltrano::Terminal::isTerminal(kStandardError));

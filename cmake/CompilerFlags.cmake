@@ -11,6 +11,11 @@ target_compile_options(veltrano_flags INTERFACE
     -Wcast-qual
 )
 
+# windows.h, which platform/ includes on Windows, must not define min and max as macros.
+if(WIN32)
+    target_compile_definitions(veltrano_flags INTERFACE NOMINMAX WIN32_LEAN_AND_MEAN)
+endif()
+
 target_include_directories(veltrano_flags INTERFACE
     # version.h is generated from the project version.
     ${CMAKE_BINARY_DIR}/generated

@@ -15,6 +15,9 @@ struct RunContext;
 struct RunOptions {
     // The whole run without any backup, temporary file or write.
     bool dryRun = false;
+    // World files stored as UTF-16 text or compressed text are decoded and scanned as well;
+    // otherwise they count as compressed, as the desktop program always reports them.
+    bool readAllWorldFiles = false;
 };
 
 enum class RunOutcome {

@@ -7,6 +7,7 @@
 #include "engine/TrackText.h"
 #include "engine/WorldFileScan.h"
 #include "platform/TextCodec.h"
+#include "platform/Utf16LeWriter.h"
 
 namespace veltrano {
 
@@ -26,7 +27,24 @@ constexpr TypeEnding kEndings[] = {
     {u'7', true, u"380 )"},  {u'8', false, u"400 )"},
 };
 
+// Writes the edited text as it is written back, straight from its pieces: a large track file
+// is never put together in memory a second time.
+IoResult writeEditedText(const TrackText& text, OutputFile& file) {
+    Utf16LeWriter writer(file);
+    IoResult result = IoResult::success();
+    text.forEachPiece([&writer, &result](std::u16string_view piece) {
+        result = writer.append(piece);
+        return result.ok();
+    });
+    return result ? writer.finish() : result;
+}
+
 }  // namespace
+
+// Out of line, where TrackText is complete.
+PickupRecordRewriter::TrackFile::TrackFile() = default;
+PickupRecordRewriter::TrackFile::TrackFile(TrackFile&&) noexcept = default;
+PickupRecordRewriter::TrackFile::~TrackFile() = default;
 
 std::u16string PickupRecordRewriter::newFieldText(std::u16string_view capacity,
                                                   std::u16string_view type,
@@ -85,6 +103,8 @@ bool PickupRecordRewriter::rewrite(TrackFile& itemTable, TrackFile& database) {
     if (m_changed && !writeBack(itemTable, database)) {
         return false;
     }
+    // Its text is written or unchanged; the .tdb's pass can have its memory.
+    itemTable.text.reset();
     if (!pass(database, true)) {
         return false;
     }
@@ -100,17 +120,16 @@ bool PickupRecordRewriter::rewrite(TrackFile& itemTable, TrackFile& database) {
 
 bool PickupRecordRewriter::pass(TrackFile& file, bool reportChanges) {
     RunState& state = m_context.state;
-    // Reading, decoding and indexing a whole track file, and putting its text together again,
-    // each run off the window's thread: for a large file they take longer than the window may
-    // stay unanswered.
+    // Reading, decoding and indexing a whole track file run off the window's thread: for a
+    // large file they take longer than the window may stay unanswered.
     FileSystem& fileSystem = m_context.fileSystem;
     const std::string& path = file.path;
     std::unique_ptr<TrackText> text;
     const IoResult read = m_context.whileYielding([&fileSystem, &path, &text] {
-        std::string bytes;
-        IoResult result = fileSystem.readFile(path, bytes);
+        std::u16string content;
+        IoResult result = fileSystem.readText(path, content);
         if (result) {
-            text = std::make_unique<TrackText>(TextCodec::decodeWholeFile(bytes));
+            text = std::make_unique<TrackText>(std::move(content));
         }
         return result;
     });
@@ -124,7 +143,7 @@ bool PickupRecordRewriter::pass(TrackFile& file, bool reportChanges) {
         rewriteRecord(*text, file, i, reportChanges);
         m_context.host.yieldToEvents();
     }
-    file.text = m_context.whileYielding([&text] { return text->text(); });
+    file.text = std::move(text);
     return true;
 }
 
@@ -199,9 +218,11 @@ bool PickupRecordRewriter::writeBack(TrackFile& file, const TrackFile& partner) 
         return false;
     }
     FileSystem& fileSystem = m_context.fileSystem;
-    const TrackFile& target = file;
-    IoResult written = m_context.whileYielding([&fileSystem, &target] {
-        return fileSystem.replaceFile(target.path, TextCodec::encodeUtf16LeWithBom(target.text));
+    const std::string& path = file.path;
+    const TrackText& text = *file.text;
+    IoResult written = m_context.whileYielding([&fileSystem, &path, &text] {
+        return fileSystem.replaceFile(
+            path, [&text](OutputFile& output) { return writeEditedText(text, output); });
     });
     if (!written) {
         m_context.reportWriteFailure(file.path, written, true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -26,10 +27,14 @@ class PickupRecordRewriter {
 
   private:
     struct TrackFile {
+        TrackFile();
+        TrackFile(TrackFile&&) noexcept;
+        ~TrackFile();
+
         std::u16string extension;
-        std::string path;            // as built: route folder and the name found on disk
-        std::u16string displayName;  // the name on disk, for protocol lines
-        std::u16string text;         // the edited text after its pass
+        std::string path;                 // as built: route folder and the name found on disk
+        std::u16string displayName;       // the name on disk, for protocol lines
+        std::unique_ptr<TrackText> text;  // the edited text after its pass, until written
         std::string backupPath;
         bool replaced = false;
     };

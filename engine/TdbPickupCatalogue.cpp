@@ -60,14 +60,8 @@ bool TdbPickupCatalogue::subCollectTdbPickups(double& gdblTdbPickupCount) {
     // window may stay unanswered.
     FileSystem& fileSystem = m_context.fileSystem;
     std::u16string text;
-    const IoResult read = m_context.whileYielding([&fileSystem, &path, &text] {
-        std::string bytes;
-        IoResult result = fileSystem.readFile(path, bytes);
-        if (result) {
-            text = TextCodec::decodeWholeFile(bytes);
-        }
-        return result;
-    });
+    const IoResult read = m_context.whileYielding(
+        [&fileSystem, &path, &text] { return fileSystem.readText(path, text); });
     if (!read) {
         m_context.reportReadFailure(path, read, true);
         return false;

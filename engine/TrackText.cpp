@@ -147,14 +147,23 @@ void TrackText::replaceField(const Field& field, std::u16string newText) {
 std::u16string TrackText::text() const {
     std::u16string result;
     result.reserve(m_text.size() + m_replacements.size() * 8);
+    forEachPiece([&result](std::u16string_view piece) {
+        result.append(piece);
+        return true;
+    });
+    return result;
+}
+
+bool TrackText::forEachPiece(const std::function<bool(std::u16string_view piece)>& take) const {
+    const std::u16string_view text = m_text;
     std::size_t at = 0;
     for (const auto& [start, replacement] : m_replacements) {
-        result.append(m_text, at, start - at);
-        result.append(replacement.text);
+        if (!take(text.substr(at, start - at)) || !take(replacement.text)) {
+            return false;
+        }
         at = replacement.end + 1;
     }
-    result.append(m_text, at, std::u16string::npos);
-    return result;
+    return take(text.substr(at));
 }
 
 }  // namespace veltrano

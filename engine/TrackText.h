@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -37,6 +38,9 @@ class TrackText {
     void replaceField(const Field& field, std::u16string newText);
     // The whole current text.
     std::u16string text() const;
+    // The current text in order, in pieces, without ever putting it together; stops at the
+    // first piece `take` refuses and then returns false.
+    bool forEachPiece(const std::function<bool(std::u16string_view piece)>& take) const;
 
   private:
     struct Replacement {

@@ -39,6 +39,8 @@ bool contains(const std::u16string& upperItem, std::u16string_view upperKey) {
 // The test of the first item rule made on the item's bytes: the keyword is ASCII and no byte of
 // 0x80 or more turns into an ASCII letter, so the answer is that of the decoded item. Looked
 // for from its " (", which most items hold once, rather than tried at every character.
+constexpr std::string_view kPickupOpening = "PICKUP (";
+
 bool mayOpenPickup(std::string_view item) {
     constexpr std::string_view kUpperWord = "PICKUP";
     for (std::size_t open = kUpperWord.size() + 1; open < item.size(); ++open) {
@@ -144,7 +146,7 @@ bool WorldFileScan::scanFile(std::size_t index, std::size_t count) {
 bool WorldFileScan::readPickups(const std::string& path, const std::u16string& name,
                                 std::size_t index, std::size_t count) {
     resetBlock();
-    WorldItemReader reader(m_context.fileSystem);
+    WorldItemReader reader(m_context.fileSystem, m_context.options.readAllWorldFiles);
     IoResult opened = reader.open(path);
     if (!opened) {
         m_context.reportReadFailure(path, opened);
@@ -163,14 +165,21 @@ bool WorldFileScan::readPickups(const std::string& path, const std::u16string& n
     std::string item;
     while (!reader.atEnd()) {
         m_context.host.yieldToEvents();
+        // Outside a pickup object most items are scenery, which no rule looks at: only an item
+        // that may open a pickup object changes anything there.
+        if (!m_inPickup) {
+            reader.skipToItemThatMayHold(kPickupOpening);
+            if (reader.atEnd()) {
+                break;
+            }
+        }
         IoResult read = reader.readItem(item);
         if (!read) {
             m_context.reportReadFailure(path, read);
             return false;
         }
-        // Outside a pickup object most items are scenery, which no rule looks at.
         if (m_inPickup || mayOpenPickup(item)) {
-            handleItem(TextCodec::decodeWindows1252(item), name);
+            handleItem(reader.itemText(item), name);
         }
     }
     if (!reader.lastError()) {
@@ -191,7 +200,7 @@ bool WorldFileScan::fctIsUncompressed(const std::string& folderPath, const std::
     std::string onDisk = m_context.fileSystem.findEntry(folder, nameUtf8);
     const std::string path = FileSystem::join(folder, onDisk.empty() ? nameUtf8 : onDisk);
 
-    WorldItemReader reader(m_context.fileSystem);
+    WorldItemReader reader(m_context.fileSystem, m_context.options.readAllWorldFiles);
     if (IoResult opened = reader.open(path); !opened) {
         m_readFailure = opened;
         return false;
@@ -206,8 +215,10 @@ bool WorldFileScan::fctIsUncompressed(const std::string& folderPath, const std::
         m_readFailure = read;
         return false;
     }
+    const bool plainText =
+        reader.itemText(firstItem).find(kPlainTextHeader) != std::u16string::npos;
     reader.close();
-    return TextCodec::decodeWindows1252(firstItem).find(kPlainTextHeader) != std::u16string::npos;
+    return plainText;
 }
 
 std::u16string WorldFileScan::fctTypeNumToTypeString(long long intTypeNum, bool german) {

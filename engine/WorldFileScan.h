@@ -17,9 +17,10 @@ class WorldFileScan {
     // problem line is in the protocol).
     bool scan();
 
-    // True when the first input item of folderPath + name contains "SIMISA@@@@@@@@@@JIN".
-    // `folderPath` ends in a separator. A read failure counts as false and is remembered for
-    // the caller (readFailure()).
+    // True when the first input item of folderPath + name contains "SIMISA@@@@@@@@@@JIN"; with
+    // the run option readAllWorldFiles, the first item of the file's decoded text when it is
+    // stored as UTF-16 or compressed text. `folderPath` ends in a separator. A read failure
+    // counts as false and is remembered for the caller (readFailure()).
     bool fctIsUncompressed(const std::string& folderPath, const std::u16string& name);
     const IoResult& readFailure() const { return m_readFailure; }
 

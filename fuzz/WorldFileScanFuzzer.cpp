@@ -39,7 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1) {
         return 0;
     }
-    // The first byte sets the read block size (1 to 256 bytes), the rest is the world file.
+    // The first byte sets the read block size (1 to 256 bytes), and by its two low bits the
+    // language and whether world files stored as UTF-16 or compressed are decoded; the rest is
+    // the world file.
     MemoryFileSystem fileSystem;
     fileSystem.addFolder(kRoute);
     fileSystem.addFolder(kRoute + "/WORLD");
@@ -60,7 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.garrWorldFiles = {u"", u"w-000001+000001.w"};
     veltrano::fuzz::QuietRunHost host;
     veltrano::Clock clock;
-    veltrano::RunContext context{state, host, fileSystem, clock, {}, {}};
+    veltrano::RunOptions options;
+    options.readAllWorldFiles = (data[0] & 2) != 0;
+    veltrano::RunContext context{state, host, fileSystem, clock, options, {}};
     veltrano::WorldFileScan scan(context);
     FUZZ_CHECK(scan.scan());
     FUZZ_CHECK(context.problems.empty());

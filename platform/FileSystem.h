@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/InputFile.h"
@@ -16,10 +18,14 @@ struct FolderEntries {
     std::vector<std::string> files;
 };
 
+// Puts a new file's content into `file` piece by piece, so a file of any size is written
+// without first being held whole; the first failure it returns ends the write.
+using ContentWriter = std::function<IoResult(OutputFile& file)>;
+
 // The file-system service of a run. Every primitive is virtual so that tests can make any
 // one of them fail; the composite operations (atomic replace, backup copy, lookup) are built
 // only from the primitives, so a failure injected there reaches them too.
-// Paths are native (UTF-8 on POSIX); names are bare names without a folder.
+// Paths are UTF-8 text (handed to Windows as UTF-16); names are bare names without a folder.
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
@@ -37,10 +43,10 @@ class FileSystem {
     // and, where the process may give it, the owner of `permissionsFrom` when that file exists.
     virtual IoResult createFile(const std::string& path, const std::string& permissionsFrom,
                                 std::unique_ptr<OutputFile>& file);
-    // Creates `path` (which must not exist), writes `bytes`, flushes them to disk and closes
-    // it, from createFile() and the file's steps; after a failure the new file is removed.
-    // The new file gets the permission bits of `permissionsFrom` when that file exists.
-    virtual IoResult writeNewFile(const std::string& path, const std::string& bytes,
+    // Creates `path` (which must not exist), lets `content` write it, flushes it to disk and
+    // closes it, from createFile() and the file's steps; after a failure the new file is
+    // removed. The new file gets the permission bits of `permissionsFrom` when that file exists.
+    virtual IoResult writeNewFile(const std::string& path, const ContentWriter& content,
                                   const std::string& permissionsFrom);
     // Renames `from` over `to` in one step and makes the rename durable.
     virtual IoResult renameOver(const std::string& from, const std::string& to);
@@ -51,9 +57,15 @@ class FileSystem {
     // --- composites ---------------------------------------------------------------------
     // Replaces `path` with `bytes`: temporary file beside it, flushed, renamed over it. On
     // any failure the old file is untouched and the temporary file is gone.
-    IoResult replaceFile(const std::string& path, const std::string& bytes);
-    // Copies `source` byte for byte to `destination` (replacing it) by the same atomic route.
+    IoResult replaceFile(const std::string& path, std::string_view bytes);
+    IoResult replaceFile(const std::string& path, const ContentWriter& content);
+    // Copies `source` byte for byte to `destination` (replacing it) by the same atomic route,
+    // in blocks, so a copy costs no more memory for a large file than for a small one.
     IoResult copyFile(const std::string& source, const std::string& destination);
+    // The whole file as text, decoded by TextCodec::decodeWholeFile's rules. A UTF-16LE file,
+    // the form track files are written in, is read straight into the text on a little-endian
+    // machine: no second copy of a large file is ever made.
+    IoResult readText(const std::string& path, std::u16string& text);
     // The name under which `name` exists in `folder`: the exact name when it exists, else the
     // one entry that matches without regard to ASCII letter case; empty when there is none
     // (or more than one).
@@ -64,6 +76,8 @@ class FileSystem {
     // The temporary name used while replacing `path`: hidden, and never ending in a route
     // file extension, so a left-over one cannot disturb the route check.
     static std::string temporaryPathFor(const std::string& path);
+    // A writer of `bytes` in one piece.
+    static ContentWriter contentOf(std::string_view bytes);
     static std::string join(const std::string& folder, const std::string& name);
     static char separator();
 };

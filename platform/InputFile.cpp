@@ -2,7 +2,24 @@
 
 #include <cerrno>
 
+#ifdef _WIN32
+#include "platform/NativePath.h"
+#endif
+
 namespace veltrano {
+
+namespace {
+
+std::FILE* openForReading(const std::string& path) {
+#ifdef _WIN32
+    // A narrow name would pass through the ANSI code page; the path is UTF-8.
+    return _wfopen(NativePath::wide(path).c_str(), L"rb");
+#else
+    return std::fopen(path.c_str(), "rb");
+#endif
+}
+
+}  // namespace
 
 InputFile::~InputFile() {
     close();
@@ -11,7 +28,7 @@ InputFile::~InputFile() {
 IoResult InputFile::open(const std::string& path) {
     close();
     errno = 0;
-    m_file = std::fopen(path.c_str(), "rb");
+    m_file = openForReading(path);
     if (m_file == nullptr) {
         return IoResult::fromErrno(errno != 0 ? errno : ENOENT);
     }

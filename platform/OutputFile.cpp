@@ -2,13 +2,66 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#include <share.h>
+#else
 #include <unistd.h>
+#endif
 
+#include <algorithm>
 #include <cerrno>
+
+#ifdef _WIN32
+#include "platform/NativePath.h"
+#endif
 
 namespace veltrano {
 
 namespace {
+
+#ifdef _WIN32
+
+// Windows keeps no permission bits, only a read-only attribute: a file made after a read-only
+// model is read-only too (the descriptor opened here may still write it).
+IoResult createExclusive(const std::string& path, const std::string& modelPath, int& descriptor) {
+    struct _stat64 model {};
+    const bool readOnly = !modelPath.empty() &&
+                          _wstat64(NativePath::wide(modelPath).c_str(), &model) == 0 &&
+                          (model.st_mode & _S_IWRITE) == 0;
+    const int error = _wsopen_s(&descriptor, NativePath::wide(path).c_str(),
+                                _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY | _O_NOINHERIT,
+                                _SH_DENYNO, readOnly ? _S_IREAD : _S_IREAD | _S_IWRITE);
+    return error == 0 ? IoResult::success() : IoResult::fromErrno(error);
+}
+
+// The C runtime's descriptors; _commit() is FlushFileBuffers on the file's handle.
+long long writeSome(int descriptor, const char* data, std::size_t size) {
+    constexpr std::size_t kLargestWrite = std::size_t{1} << 30;
+    return _write(descriptor, data, static_cast<unsigned>(std::min(size, kLargestWrite)));
+}
+
+int syncToDisk(int descriptor) {
+    return _commit(descriptor);
+}
+
+int closeDescriptor(int descriptor) {
+    return _close(descriptor);
+}
+
+#else
+
+long long writeSome(int descriptor, const char* data, std::size_t size) {
+    return ::write(descriptor, data, size);
+}
+
+int syncToDisk(int descriptor) {
+    return ::fsync(descriptor);
+}
+
+int closeDescriptor(int descriptor) {
+    return ::close(descriptor);
+}
 
 // Gives the file its wanted permission bits: open() applied the umask, and that must not
 // narrow them. A file system without permission bits (FAT) refuses chmod but already shows
@@ -25,11 +78,13 @@ IoResult applyPermissions(int descriptor, mode_t wanted) {
     return IoResult::fromErrno(chmodError);
 }
 
+#endif
+
 }  // namespace
 
 OutputFile::~OutputFile() {
     if (m_descriptor >= 0) {
-        ::close(m_descriptor);
+        closeDescriptor(m_descriptor);
     }
 }
 
@@ -37,6 +92,9 @@ IoResult OutputFile::create(const std::string& path, const std::string& modelPat
     if (m_descriptor >= 0) {
         return IoResult::fromErrno(EBUSY);
     }
+#ifdef _WIN32
+    return createExclusive(path, modelPath, m_descriptor);
+#else
     struct stat model {};
     const bool hasModel = !modelPath.empty() && ::stat(modelPath.c_str(), &model) == 0;
     const mode_t mode = hasModel ? (model.st_mode & 07777) : 0666;
@@ -63,6 +121,7 @@ IoResult OutputFile::create(const std::string& path, const std::string& modelPat
     }
     m_descriptor = descriptor;
     return IoResult::success();
+#endif
 }
 
 IoResult OutputFile::write(const char* data, std::size_t size) {
@@ -71,7 +130,7 @@ IoResult OutputFile::write(const char* data, std::size_t size) {
     }
     std::size_t written = 0;
     while (written < size) {
-        const ssize_t count = ::write(m_descriptor, data + written, size - written);
+        const long long count = writeSome(m_descriptor, data + written, size - written);
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
@@ -87,7 +146,7 @@ IoResult OutputFile::flush() {
     if (m_descriptor < 0) {
         return IoResult::fromErrno(EBADF);
     }
-    while (::fsync(m_descriptor) != 0) {
+    while (syncToDisk(m_descriptor) != 0) {
         if (errno != EINTR) {
             return IoResult::fromErrno(errno);
         }
@@ -102,7 +161,7 @@ IoResult OutputFile::close() {
     const int descriptor = m_descriptor;
     m_descriptor = -1;
     // After a failed close(2) the descriptor is gone all the same; it must not be retried.
-    if (::close(descriptor) != 0) {
+    if (closeDescriptor(descriptor) != 0) {
         return IoResult::fromErrno(errno);
     }
     return IoResult::success();

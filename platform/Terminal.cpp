@@ -1,7 +1,11 @@
 #include "platform/Terminal.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+
+#include <cstdio>
 #else
 #include <unistd.h>
 #endif
@@ -13,6 +17,19 @@ bool Terminal::isTerminal(int fileDescriptor) {
     return _isatty(fileDescriptor) != 0;
 #else
     return isatty(fileDescriptor) == 1;
+#endif
+}
+
+void Terminal::prepareOutput() {
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    SetConsoleOutputCP(CP_UTF8);
+    const HANDLE console = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    if (GetConsoleMode(console, &mode)) {
+        SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+    }
 #endif
 }
 

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
+#include <utility>
 
 namespace veltrano {
 
@@ -45,18 +47,110 @@ std::size_t findDelimiter(const std::string& buffer, std::size_t from) {
     return std::string::npos;
 }
 
+bool isDelimiter(char c) {
+    return c == ',' || c == '\r' || c == '\n';
+}
+
+char upperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool equalIgnoringAsciiCase(const char* bytes, std::string_view keyword) {
+    for (std::size_t i = 0; i < keyword.size(); ++i) {
+        if (upperAscii(bytes[i]) != upperAscii(keyword[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The start of the item that holds the byte at `at`: just behind the last delimiter before it,
+// or `from` when there is none in between.
+std::size_t itemStart(const std::string& buffer, std::size_t from, std::size_t at) {
+    while (at > from && !isDelimiter(buffer[at - 1])) {
+        --at;
+    }
+    return at;
+}
+
 }  // namespace
+
+void WorldItemReader::skipToItemThatMayHold(std::string_view keyword) {
+    if (keyword.empty() || !fill()) {
+        return;
+    }
+    const char* data = m_buffer.data();
+    const std::size_t size = m_buffer.size();
+    const std::size_t lead = keyword.size() - 1;
+    // The keyword's last byte is no letter, so it is looked for as it is, at memchr's speed.
+    for (std::size_t from = m_position + lead; from < size;) {
+        const void* hit = std::memchr(data + from, keyword.back(), size - from);
+        if (hit == nullptr) {
+            break;
+        }
+        const auto at = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+        if (equalIgnoringAsciiCase(data + at - lead, keyword)) {
+            m_position = itemStart(m_buffer, m_position, at - lead);
+            return;
+        }
+        from = at + 1;
+    }
+    // None in the block: only its last item, which may go on in the next block, is left.
+    m_position = itemStart(m_buffer, m_position, size);
+}
 
 IoResult WorldItemReader::open(const std::string& path) {
     close();
     m_error = IoResult::success();
+    m_decoded = false;
     IoResult opened = m_fileSystem.openInput(path, m_file);
     if (!opened) {
         m_file.reset();
         return opened;
     }
     m_eof = false;
-    return opened;
+    return m_decodeOtherForms ? decodeIfStoredOtherwise() : opened;
+}
+
+// Loads a file stored as UTF-16 text or compressed whole and puts its decoded text in place of
+// the data. The bytes read on the way stay loaded from the start, so a file that does not decode
+// (or is too large to) is read on as stored.
+IoResult WorldItemReader::decodeIfStoredOtherwise() {
+    while (!m_eof && m_buffer.size() < WorldFileDecoder::kSignatureSize) {
+        if (IoResult read = appendBlock(); !read) {
+            return read;
+        }
+    }
+    if (!WorldFileDecoder::isStoredOtherwise(m_buffer)) {
+        return IoResult::success();
+    }
+    while (!m_eof && m_buffer.size() <= WorldFileDecoder::kMaxSize) {
+        if (IoResult read = appendBlock(); !read) {
+            return read;
+        }
+    }
+    if (!m_eof) {
+        return IoResult::success();
+    }
+    if (std::optional<std::string> text = WorldFileDecoder::decode(m_buffer)) {
+        m_buffer = std::move(*text);
+        m_decoded = true;
+        m_file.reset();
+    }
+    return IoResult::success();
+}
+
+// Adds the file's next block behind the loaded data; at the end of the file it sets the end.
+IoResult WorldItemReader::appendBlock() {
+    const std::size_t loaded = m_buffer.size();
+    m_buffer.resize(loaded + kBlockSize);
+    std::size_t got = 0;
+    IoResult result = m_file->read(m_buffer.data() + loaded, kBlockSize, got);
+    m_buffer.resize(loaded + (result ? got : 0));
+    if (!result || got == 0) {
+        m_eof = true;
+    }
+    return result;
 }
 
 bool WorldItemReader::atEnd() {

@@ -22,6 +22,7 @@ targets=(
     TrackDatabaseCatalogueFuzzer
     RecordRewritingFuzzer
     RouteIdFuzzer
+    WorldFileDecoderFuzzer
 )
 
 bash scripts/setup.sh

@@ -20,6 +20,7 @@
 #include <filesystem>
 
 #include "engine/CorrectionRun.h"
+#include "platform/NativePath.h"
 #include "ui/ListSelection.h"
 #include "ui/MainWindowLayout.h"
 #include "ui/VersionLabel.h"
@@ -289,7 +290,7 @@ void frmHaupt::Form_Load() {
     selectListItem(*m_cmbLang, m_state.gstrLanguage == "deutsch" ? 1 : 0,
                    [this] { cmbLang_Click(); });
     // The route is the folder the program was started in, not the one that holds it.
-    m_state.gstrRoutePath = std::filesystem::current_path().string();
+    m_state.gstrRoutePath = NativePath::utf8(std::filesystem::current_path());
     if (!m_routeCheck.subCheckRouteFolder(true)) {
         return;
     }

@@ -22,16 +22,19 @@ TEST(CliOptionsTest, DefaultsAreAnEnglishRunInTheCurrentFolder) {
     EXPECT_EQ(options.action, CliOptions::Action::Run);
     EXPECT_FALSE(options.german);
     EXPECT_EQ(options.fillLevel, 0);
-    EXPECT_FALSE(options.changeAll || options.dryRun || options.newestFirst);
+    EXPECT_FALSE(options.changeAll || options.dryRun || options.newestFirst ||
+                 options.readAllWorldFiles);
     EXPECT_EQ(options.routeDir, "");
 }
 
 TEST(CliOptionsTest, EveryOptionReachesItsField) {
-    const CliOptions options = parsed({"--lang", "de", "--fill-level", "4", "--change-all",
-                                       "--dry-run", "--newest-first", "/routes/Demo"});
+    const CliOptions options =
+        parsed({"--lang", "de", "--fill-level", "4", "--change-all", "--dry-run", "--newest-first",
+                "--read-all-world-files", "/routes/Demo"});
     EXPECT_TRUE(options.german);
     EXPECT_EQ(options.fillLevel, 4);
-    EXPECT_TRUE(options.changeAll && options.dryRun && options.newestFirst);
+    EXPECT_TRUE(options.changeAll && options.dryRun && options.newestFirst &&
+                options.readAllWorldFiles);
     EXPECT_EQ(options.routeDir, "/routes/Demo");
 
     EXPECT_FALSE(parsed({"--lang=de", "--lang=en"}).german);  // the last one counts
@@ -62,7 +65,7 @@ TEST(CliOptionsTest, BadCommandLinesExitWith64AndUsage) {
         {"--lang"},
         {"--verbose"},
         {"-x"},
-        {"--read-all-world-files"},
+        {"--read-all-world-files=1"},
         {"--change-all=1"},
         {"RouteA", "RouteB"},
         {""},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,8 +12,10 @@
 
 #include "cli/CliProgram.h"
 #include "cli/ProtocolOutput.h"
+#include "platform/FileSystem.h"
 #include "platform/TextCodec.h"
 #include "tests/support/TempRoute.h"
+#include "tests/support/WorldFileForms.h"
 
 namespace fs = std::filesystem;
 
@@ -28,6 +32,17 @@ struct CliRun {
     std::string err;
 };
 
+#ifdef _WIN32
+// std::system runs cmd.exe there: double quotes, and no argument of these tests holds one.
+std::string shellQuoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+const std::string kChangeFolder = "cd /d ";
+const std::string kNoInput = " <NUL";
+int exitStatusOf(int status) {
+    return status;
+}
+#else
 std::string shellQuoted(const std::string& text) {
     std::string result = "'";
     for (char c : text) {
@@ -35,6 +50,12 @@ std::string shellQuoted(const std::string& text) {
     }
     return result + "'";
 }
+const std::string kChangeFolder = "cd ";
+const std::string kNoInput = " </dev/null";
+int exitStatusOf(int status) {
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+#endif
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
@@ -63,16 +84,18 @@ class CliRunTest : public ::testing::Test {
         if (workingDirectory.empty()) {
             workingDirectory = scratch.path();
         }
-        std::string command =
-            "cd " + shellQuoted(workingDirectory) + " && " + shellQuoted(VELTRANO_CLI_PATH);
+        // Made absolute where the test runs: under Wine a POSIX path names a folder of the
+        // current drive, which the "cd" changes.
+        std::string command = kChangeFolder + shellQuoted(workingDirectory) + " && " +
+                              shellQuoted(fs::absolute(VELTRANO_CLI_PATH).string());
         for (const auto& argument : arguments) {
             command += " " + shellQuoted(argument);
         }
         command += " >" + shellQuoted(scratch.pathOf("out")) + " 2>" +
-                   shellQuoted(scratch.pathOf("err")) + " </dev/null";
+                   shellQuoted(scratch.pathOf("err")) + kNoInput;
         const int status = std::system(command.c_str());
         CliRun run;
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.status = exitStatusOf(status);
         run.out = scratch.readBytes("out");
         run.err = scratch.readBytes("err");
         return run;
@@ -207,6 +230,34 @@ TEST_F(CliRunTest, DryRunChangesNoByteAndReportsTheSameChanges) {
     EXPECT_NE(run.out.find("changed to PickupTrItemData ( 20000 00000280 )"), std::string::npos);
 }
 
+TEST_F(CliRunTest, ReadAllWorldFilesScansUtf16AndCompressedWorldFilesAsTheirEightBitTwins) {
+    copyDemoRoute();
+    const CliRun eightBit = runCli({"--dry-run", route.path()});
+    ASSERT_EQ(eightBit.status, 0);
+    ASSERT_NE(eightBit.out.find(" found in w-"), std::string::npos);
+    // The demo's world files stored as a route may keep them, one form after the other.
+    const test::WorldFileForm forms[] = {
+        test::WorldFileForm::Utf16Le, test::WorldFileForm::CompressedUtf16Le,
+        test::WorldFileForm::Utf16Be, test::WorldFileForm::CompressedEightBit};
+    std::size_t next = 0;
+    for (const std::string& name : route.list("WORLD")) {
+        const std::string relative = "WORLD/" + name;
+        route.writeBytes(relative, test::storedAs(forms[next++ % 4], route.readBytes(relative)));
+    }
+    const auto before = snapshot();
+
+    const CliRun decoded = runCli({"--read-all-world-files", "--dry-run", route.path()});
+    EXPECT_EQ(decoded.status, 0);
+    EXPECT_EQ(decoded.err, "");
+    EXPECT_EQ(withoutTimes(decoded.out), withoutTimes(eightBit.out));
+    EXPECT_EQ(snapshot(), before);
+
+    const CliRun asBefore = runCli({"--dry-run", route.path()});
+    EXPECT_EQ(asBefore.status, 0);
+    EXPECT_EQ(asBefore.out.find(" found in w-"), std::string::npos);
+    EXPECT_NE(asBefore.out.find(" is compressed, therefore not readable!\n"), std::string::npos);
+}
+
 TEST_F(CliRunTest, NewestFirstIsTheProtocolAsTheBoxShowsIt) {
     copyDemoRoute();
     test::TempRoute twin;
@@ -235,8 +286,9 @@ TEST_F(CliRunTest, FileErrorEndsWithStatus1AndItsLineOnStderr) {
 
     const CliRun run = runCli({route.path() + "/"});
     EXPECT_EQ(run.status, 1);
-    const std::string line =
-        "*** Cannot read file " + fs::canonical(route.path()).string() + "/Gone.tdb: ";
+    const std::string line = "*** Cannot read file " +
+                             FileSystem::join(fs::canonical(route.path()).string(), "Gone.tdb") +
+                             ": ";
     EXPECT_EQ(run.err.rfind(line, 0), 0u) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
     // The run still ends in order: its protocol has the line and the END frame.

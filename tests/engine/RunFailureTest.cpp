@@ -39,7 +39,7 @@ TEST_F(RunFailure, MissingTrackDatabaseEndsTheRunInOrder) {
     EXPECT_EQ(result.outcome, RunOutcome::FileError);
     ASSERT_EQ(result.problems.size(), 1u);
     const std::string line = utf8(result.problems[0]);
-    const std::string start = "*** Cannot read file " + route.path() + "/OTHER.tdb: ";
+    const std::string start = "*** Cannot read file " + route.pathOf("OTHER.tdb") + ": ";
     EXPECT_EQ(line.rfind(start, 0), 0u) << line;
     EXPECT_GT(line.size(), start.size()) << "the cause is named";
     EXPECT_EQ(protocol().rfind(readyPrefix(false), 0), 0u) << protocol();
@@ -56,9 +56,10 @@ TEST_F(RunFailure, GermanReadFailureLine) {
     route.writeBytes("Route.trk", "RouteID ( OTHER )");
     RunResult result = run();
     ASSERT_EQ(result.problems.size(), 1u);
-    EXPECT_EQ(utf8(result.problems[0])
-                  .rfind("*** Datei " + route.path() + "/OTHER.tdb kann nicht gelesen werden: ", 0),
-              0u);
+    EXPECT_EQ(
+        utf8(result.problems[0])
+            .rfind("*** Datei " + route.pathOf("OTHER.tdb") + " kann nicht gelesen werden: ", 0),
+        0u);
     EXPECT_EQ(protocol().rfind(readyPrefix(true), 0), 0u);
 }
 
@@ -81,7 +82,7 @@ TEST_F(RunFailure, MissingTrackItemTableIsAFileErrorOnceRecordsAreRewritten) {
     EXPECT_EQ(result.outcome, RunOutcome::FileError);
     ASSERT_EQ(result.problems.size(), 1u);
     EXPECT_EQ(utf8(result.problems[0])
-                  .rfind("*** Cannot read file " + route.path() + "/TESTROUTE.tit: ", 0),
+                  .rfind("*** Cannot read file " + route.pathOf("TESTROUTE.tit") + ": ", 0),
               0u);
     EXPECT_EQ(protocol().rfind(readyPrefix(false) + utf8(result.problems[0]) + "\r\n", 0), 0u)
         << protocol();

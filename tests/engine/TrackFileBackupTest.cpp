@@ -81,7 +81,7 @@ TEST_F(TrackFileBackupRun, FileWhereTheFolderShouldBeStopsTheRunWithBothFilesUnc
     EXPECT_EQ(route.readBytes(utf8(kEnglishSaveFolder)), "not a folder");
     ASSERT_EQ(result.problems.size(), 1u);
     const std::string line = utf8(result.problems[0]);
-    const std::string start = "*** Backup of " + route.path() + "/TESTROUTE.tit failed: ";
+    const std::string start = "*** Backup of " + route.pathOf("TESTROUTE.tit") + " failed: ";
     const std::string end = ". The file is left unchanged.";
     EXPECT_EQ(line.rfind(start, 0), 0u) << line;
     ASSERT_GT(line.size(), start.size() + end.size()) << "the cause is named";
@@ -104,7 +104,8 @@ TEST_F(TrackFileBackupRun, GermanBackupFailureLine) {
     ASSERT_EQ(result.problems.size(), 1u);
     const std::string line = utf8(result.problems[0]);
     EXPECT_EQ(
-        line.rfind("*** Sicherung von " + route.path() + "/TESTROUTE.tit fehlgeschlagen: ", 0), 0u)
+        line.rfind("*** Sicherung von " + route.pathOf("TESTROUTE.tit") + " fehlgeschlagen: ", 0),
+        0u)
         << line;
     const std::string end = ". Die Datei bleibt unverändert.";
     EXPECT_EQ(line.substr(line.size() - end.size()), end);
@@ -157,6 +158,10 @@ TEST_F(TrackFileBackupRun, FailedWriteOfTheTrackDatabasePutsTheTrackItemTableBac
 }
 
 TEST_F(TrackFileBackupRun, TrackFileLinkedOutOfTheRouteFolderIsNeverWritten) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows lets only privileged users make symbolic links, and MinGW's C++ "
+                    "library cannot make them at all";
+#endif
     TempRoute elsewhere;
     elsewhere.writeUtf16("outside.tit", trackFile(trackRecord("17", "2", "3")));
     const std::string outsideBefore = elsewhere.readBytes("outside.tit");

@@ -1,4 +1,5 @@
 #include "platform/FileSystem.h"
+#include "platform/TextCodec.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -64,15 +65,14 @@ class FileSizeLimit {
 // behind, as a full disk would.
 class FaultyFileSystem : public FileSystem {
   public:
-    IoResult writeNewFile(const std::string& path, const std::string& bytes,
+    IoResult writeNewFile(const std::string& path, const ContentWriter& content,
                           const std::string& permissionsFrom) override {
         writtenPaths.push_back(path);
         if (!failWrite) {
-            return FileSystem::writeNewFile(path, bytes, permissionsFrom);
+            return FileSystem::writeNewFile(path, content, permissionsFrom);
         }
         if (partialWrite) {
-            (void)FileSystem::writeNewFile(path, bytes.substr(0, bytes.size() / 2),
-                                           permissionsFrom);
+            (void)FileSystem::writeNewFile(path, contentOf("repl"), permissionsFrom);
         }
         return IoResult::failure("No space left on device");
     }
@@ -131,7 +131,9 @@ TEST(FileSystemPrimitives, WriteNewFileNeverOverwrites) {
     test::TempRoute route;
     route.writeBytes("old", "keep");
     FileSystem fileSystem;
-    EXPECT_EQ(fileSystem.writeNewFile(route.pathOf("old"), "new", "").cause(), "File exists");
+    EXPECT_EQ(
+        fileSystem.writeNewFile(route.pathOf("old"), FileSystem::contentOf("new"), "").cause(),
+        "File exists");
     EXPECT_EQ(route.readBytes("old"), "keep");
 }
 
@@ -141,9 +143,15 @@ TEST(FileSystemPrimitives, WriteNewFileTakesPermissionsDespiteUmaskOrUsesUmaskDe
     route.writeBytes("model", "");
     fs::permissions(route.pathOf("model"), fs::perms(0666));
     FileSystem fileSystem;
-    ASSERT_TRUE(fileSystem.writeNewFile(route.pathOf("copy"), "x", route.pathOf("model")).ok());
+    ASSERT_TRUE(
+        fileSystem
+            .writeNewFile(route.pathOf("copy"), FileSystem::contentOf("x"), route.pathOf("model"))
+            .ok());
     EXPECT_EQ(permissionsOf(route.pathOf("copy")), 0666u);
-    ASSERT_TRUE(fileSystem.writeNewFile(route.pathOf("plain"), "x", route.pathOf("no")).ok());
+    ASSERT_TRUE(
+        fileSystem
+            .writeNewFile(route.pathOf("plain"), FileSystem::contentOf("x"), route.pathOf("no"))
+            .ok());
     EXPECT_EQ(permissionsOf(route.pathOf("plain")), 0644u);
 }
 
@@ -172,7 +180,8 @@ TEST(FileSystemReplace, RealWriteFailureRemovesThePartialFile) {
     IoResult replaced = IoResult::success();
     {
         FileSizeLimit limit(65536);
-        written = fileSystem.writeNewFile(route.pathOf("new.tdb"), bytes, "");
+        written =
+            fileSystem.writeNewFile(route.pathOf("new.tdb"), FileSystem::contentOf(bytes), "");
         replaced = fileSystem.replaceFile(route.pathOf("ABC.tdb"), bytes);
     }
     EXPECT_EQ(written.cause(), "File too large");
@@ -229,6 +238,38 @@ TEST(FileSystemCopy, MissingSourceLeavesTheDestinationAlone) {
     EXPECT_FALSE(fileSystem.copyFile(route.pathOf("none.tdb"), route.pathOf("copy.tdb")).ok());
     EXPECT_EQ(route.readBytes("copy.tdb"), "older copy");
     EXPECT_EQ(route.list(), Names{"copy.tdb"});
+}
+
+TEST(FileSystemReadText, DecodesEveryFormLikeTheWholeFileRulesAtBlockEdges) {
+    // Sizes around the read block (64 KiB) put a unit across two reads and an odd last byte
+    // at every place it can fall; empty and one-byte files have no room for a mark.
+    std::vector<std::string> samples = {"",
+                                        "\xFF",
+                                        "\xFF\xFE",
+                                        "\xFF\xFEx",
+                                        "\xFE\xFF\x00y",
+                                        "\xEF\xBB\xBF\xC3\xA4",
+                                        "plain \x80\x81"};
+    for (std::size_t size : {65535u, 65536u, 65537u, 65538u, 131073u}) {
+        std::string bytes = "\xFF\xFE";
+        for (std::size_t i = 2; i < size; ++i) {
+            bytes.push_back(static_cast<char>(i * 7 % 251));
+        }
+        samples.push_back(bytes);
+    }
+    test::TempRoute route;
+    FileSystem fileSystem;
+    for (const std::string& bytes : samples) {
+        route.writeBytes("file.tdb", bytes);
+        std::u16string text = u"left over";
+        ASSERT_TRUE(fileSystem.readText(route.pathOf("file.tdb"), text).ok());
+        EXPECT_EQ(text, TextCodec::decodeWholeFile(bytes)) << bytes.size() << " bytes";
+    }
+    std::u16string text = u"left over";
+    EXPECT_EQ(fileSystem.readText(route.pathOf("none.tdb"), text).cause(),
+              "No such file or directory");
+    EXPECT_EQ(fileSystem.readText(route.path(), text).cause(), "Is a directory");
+    EXPECT_TRUE(text.empty());
 }
 
 TEST(FileSystemLookup, FindEntryPrefersTheExactNameAndRefusesAmbiguity) {

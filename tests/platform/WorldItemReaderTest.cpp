@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,63 @@ TEST(WorldItemReader, FileLargerThanABlockKeepsItemsWhole) {
     EXPECT_EQ(readAll(reader), expected);
 }
 
+// Whether an item holds "PICKUP (" in any letter case, tested the plain way.
+bool holdsPickupOpening(std::string item) {
+    std::transform(item.begin(), item.end(), item.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
+    return item.find("PICKUP (") != std::string::npos;
+}
+
+// The items a scan that skips ahead before every read gets to see and that hold the keyword.
+Items keywordItemsWhenSkipping(const std::string& data, std::size_t pieceSize) {
+    PiecewiseFileSystem fileSystem;
+    fileSystem.data = data;
+    fileSystem.pieceSize = pieceSize;
+    WorldItemReader reader(fileSystem);
+    EXPECT_TRUE(reader.open("world.w").ok());
+    Items found;
+    while (!reader.atEnd()) {
+        reader.skipToItemThatMayHold("PICKUP (");
+        if (reader.atEnd()) {
+            break;
+        }
+        std::string item;
+        EXPECT_TRUE(reader.readItem(item).ok());
+        if (holdsPickupOpening(item)) {
+            found.push_back(item);
+        }
+    }
+    return found;
+}
+
+TEST(WorldItemReader, SkippingAheadPassesOverNoItemThatHoldsTheKeyword) {
+    // Near misses, every letter case, keywords cut by a delimiter or split across reads of
+    // any size, and CR LF pairs anywhere.
+    const std::vector<std::string> pieces = {
+        "PICKUP (", "pickup (", "PiCkUp (", "PICKUP(",    "PICKUP  (", "ICKUP (", "(",
+        " (",       "Pickup",   "P",        "xpickup (1", ",",         "\r",      "\n",
+        "\r\n",     " ",        "\t",       "Static (",   ")",         "\xE9",    "\x8A"};
+    std::mt19937 random(20261205);
+    for (int round = 0; round < 400; ++round) {
+        std::string data;
+        const int length = 1 + static_cast<int>(random() % 60);
+        for (int i = 0; i < length; ++i) {
+            data += pieces[random() % pieces.size()];
+        }
+        Items expected;
+        for (const std::string& item : itemsOf(data, 1 << 20)) {
+            if (holdsPickupOpening(item)) {
+                expected.push_back(item);
+            }
+        }
+        for (std::size_t pieceSize : {std::size_t(1 << 20), std::size_t(1), std::size_t(2),
+                                      std::size_t(3), std::size_t(5), std::size_t(9)}) {
+            ASSERT_EQ(keywordItemsWhenSkipping(data, pieceSize), expected)
+                << "piece size " << pieceSize << " in \"" << data << "\"";
+        }
+    }
+}
+
 TEST(WorldItemReader, CarriageReturnAtTheEndOfARealBlockPairsWithTheNextLineFeed) {
     // Put the CR on the last byte of the first 64 KiB block and the LF on the first of the
     // second, wherever the reader's block size lies at or below that.
@@ -178,6 +236,23 @@ TEST(WorldItemReader, ReadErrorsAreKeptWhileLookingAheadAndReturnedWhileReading)
     ASSERT_TRUE(reader.open("world.w").ok());
     EXPECT_FALSE(reader.readItem(item).ok());
     EXPECT_TRUE(reader.atEnd());
+}
+
+// A file stored as UTF-16 or compressed is loaded whole on opening: a read error there fails
+// the opening, and is never taken for a file that does not decode.
+TEST(WorldItemReader, ReadErrorWhileLoadingAFileToDecodeFailsTheOpening) {
+    PiecewiseFileSystem fileSystem;
+    fileSystem.pieceSize = 4;
+    using namespace std::string_literals;
+    for (const std::string& start : {"\xFF\xFES\0I\0M\0"s, "SIMISA@F\x10\0\0\0@@@@x\x9C"s}) {
+        fileSystem.data = start + std::string(100, 'x');
+        for (int failAfterPieces : {0, 1, 3, 10}) {
+            fileSystem.failAfterPieces = failAfterPieces;
+            WorldItemReader reader(fileSystem, true);
+            const IoResult opened = reader.open("world.w");
+            EXPECT_EQ(opened.cause(), "Input/output error") << failAfterPieces;
+        }
+    }
 }
 
 TEST(WorldItemReader, ReopeningStartsAfreshAfterAnError) {

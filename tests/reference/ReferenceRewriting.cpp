@@ -157,8 +157,9 @@ bool ReferenceRewriting::writeBack(TrackFile& file, const TrackFile& partner) {
     // Delete, create anew, write the whole text as UTF-16LE with its byte-order mark.
     IoResult written = m_state.fileSystem.removeFile(file.path);
     if (written) {
-        written = m_state.fileSystem.writeNewFile(
-            file.path, TextCodec::encodeUtf16LeWithBom(file.text), std::string());
+        const std::string bytes = TextCodec::encodeUtf16LeWithBom(file.text);
+        written =
+            m_state.fileSystem.writeNewFile(file.path, FileSystem::contentOf(bytes), std::string());
     }
     if (!written) {
         m_state.problem(m_state.text(u"*** Datei ", u"*** Cannot write file ") +

@@ -5,21 +5,43 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
+#include "platform/FileSystem.h"
 #include "platform/TextCodec.h"
 
 namespace fs = std::filesystem;
 
 namespace veltrano::test {
 
-TempRoute::TempRoute() {
-    std::string pattern = (fs::temp_directory_path() / "veltrano-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary route folder");
+namespace {
+
+// A folder of a new name in the temporary directory.
+std::string newTemporaryFolder() {
+#ifdef _WIN32
+    // The Windows C runtime has no mkdtemp.
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path candidate =
+            fs::temp_directory_path() / ("veltrano-test-" + std::to_string(random()));
+        std::error_code error;
+        if (fs::create_directory(candidate, error)) {
+            return candidate.string();
+        }
     }
-    m_path = pattern;
+#else
+    std::string pattern = (fs::temp_directory_path() / "veltrano-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) {
+        return pattern;
+    }
+#endif
+    throw std::runtime_error("cannot create a temporary route folder");
 }
+
+}  // namespace
+
+TempRoute::TempRoute() : m_path(newTemporaryFolder()) {}
 
 TempRoute::~TempRoute() {
     std::error_code ignored;
@@ -32,7 +54,13 @@ TempRoute::~TempRoute() {
 }
 
 std::string TempRoute::pathOf(const std::string& relative) const {
-    return relative.empty() ? m_path : m_path + "/" + relative;
+    if (relative.empty()) {
+        return m_path;
+    }
+    // Joined as the program joins, so paths compare equal to those in its messages.
+    std::string path = m_path + FileSystem::separator() + relative;
+    std::replace(path.begin(), path.end(), '/', FileSystem::separator());
+    return path;
 }
 
 void TempRoute::makeFolder(const std::string& relative) const {

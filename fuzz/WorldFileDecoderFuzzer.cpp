@@ -1,0 +1,85 @@
+// Any bytes as a stored world file, or as the content of a compressed one whose zlib stream is
+// cut short or whose length field is wrong: decoding never crashes or runs away, a UTF-16 file
+// gives the characters a track file of the same bytes gives, and a compressed text world file
+// decodes exactly when its stream is whole and its length field large enough.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "fuzz/FuzzCheck.h"
+#include "platform/TextCodec.h"
+#include "platform/WorldFileDecoder.h"
+
+#include <zlib.h>
+
+namespace {
+
+using veltrano::TextCodec;
+using veltrano::WorldFileDecoder;
+
+struct Compressed {
+    std::string file;
+    bool whole = false;
+    bool lengthSuffices = false;
+};
+
+// "SIMISA@F", a length field off by `lengthDelta - 128`, "@@@@", and the zlib stream of
+// `content` cut to `keep` 255ths.
+Compressed compressed(std::string_view content, unsigned keep, unsigned lengthDelta) {
+    uLongf size = compressBound(content.size());
+    std::string stream(size, '\0');
+    FUZZ_CHECK(compress(reinterpret_cast<Bytef*>(stream.data()), &size,
+                        reinterpret_cast<const Bytef*>(content.data()), content.size()) == Z_OK);
+    stream.resize(size * keep / 255);
+    const long long declared =
+        static_cast<long long>(content.size()) + static_cast<long long>(lengthDelta) - 128;
+    const auto length = static_cast<std::uint32_t>(declared < 0 ? 0 : declared);
+    Compressed result;
+    result.file = "SIMISA@F";
+    for (int shift = 0; shift < 32; shift += 8) {
+        result.file.push_back(static_cast<char>((length >> shift) & 0xFF));
+    }
+    result.file += "@@@@" + stream;
+    result.whole = stream.size() == size;
+    result.lengthSuffices = length >= content.size();
+    return result;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 3) {
+        return 0;
+    }
+    // First byte: odd compresses the rest; then how much of the stream is kept and how far the
+    // length field is off.
+    const std::string_view rest(reinterpret_cast<const char*>(data) + 3, size - 3);
+    if ((data[0] & 1) == 0) {
+        const std::optional<std::string> decoded = WorldFileDecoder::decode(rest);
+        if (rest.substr(0, 2) == "\xFF\xFE" || rest.substr(0, 2) == "\xFE\xFF") {
+            FUZZ_CHECK(decoded.has_value());
+            FUZZ_CHECK(WorldFileDecoder::itemText(*decoded) == TextCodec::decodeWholeFile(rest));
+        } else if (decoded) {
+            FUZZ_CHECK(decoded->substr(0, 24) == "SIMISA@@@@@@@@@@JINX0w0t");
+        }
+        return 0;
+    }
+
+    const Compressed file = compressed(rest, data[1], data[2]);
+    const std::optional<std::string> decoded = WorldFileDecoder::decode(file.file);
+    const bool text = rest.substr(0, 8) == "JINX0w0t";
+    if (file.whole && file.lengthSuffices && text) {
+        FUZZ_CHECK(decoded.has_value());
+        FUZZ_CHECK(WorldFileDecoder::itemText(*decoded) ==
+                   u"SIMISA@@@@@@@@@@" + TextCodec::decodeWindows1252(rest));
+    } else if (!file.whole || !file.lengthSuffices) {
+        FUZZ_CHECK(!decoded.has_value());
+    }
+    if (decoded) {
+        FUZZ_CHECK(decoded->substr(0, 24) == "SIMISA@@@@@@@@@@JINX0w0t");
+    }
+    return 0;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace veltrano {
+
+// Paths as the program holds them (UTF-8 text) and as the operating system takes them. On
+// POSIX both are the same bytes. Windows takes UTF-16: a narrow path would reach it through
+// the ANSI code page and lose every character outside that page.
+class NativePath {
+  public:
+    static std::filesystem::path of(const std::string& utf8Path);
+    static std::string utf8(const std::filesystem::path& path);
+#ifdef _WIN32
+    static std::wstring wide(const std::string& utf8Text);
+    static std::string narrow(const std::wstring& wideText);
+#endif
+};
+
+}  // namespace veltrano

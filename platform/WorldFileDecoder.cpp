@@ -1,0 +1,166 @@
+#include "platform/WorldFileDecoder.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "platform/TextCodec.h"
+
+// The stream is only read: zlib then takes its input as const.
+#define ZLIB_CONST
+#include <zlib.h>
+
+namespace veltrano {
+
+namespace {
+
+constexpr std::string_view kCompressedSignature = "SIMISA@F";
+constexpr std::size_t kCompressedHeaderSize = 16;
+constexpr std::string_view kTextHeader = "SIMISA@@@@@@@@@@";
+constexpr std::string_view kTextSubHeader = "JINX0w0t";
+// The first output room handed to zlib; it doubles as the data grows, so a false length field
+// never allocates at once.
+constexpr std::size_t kFirstInflateRoom = std::size_t{64} << 10;
+
+bool startsWith(std::string_view bytes, std::string_view prefix) {
+    return bytes.substr(0, prefix.size()) == prefix;
+}
+
+void appendUnit(std::string& bytes, char16_t unit) {
+    if (unit < 0x80) {
+        bytes.push_back(static_cast<char>(unit));
+    } else if (unit < 0x800) {
+        bytes.push_back(static_cast<char>(0xC0 | (unit >> 6)));
+        bytes.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+    } else {
+        bytes.push_back(static_cast<char>(0xE0 | (unit >> 12)));
+        bytes.push_back(static_cast<char>(0x80 | ((unit >> 6) & 0x3F)));
+        bytes.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+    }
+}
+
+// An odd last byte cannot form a code unit and is dropped, as in track files.
+void appendUtf16(std::string& bytes, std::string_view utf16, bool bigEndian) {
+    bytes.reserve(bytes.size() + utf16.size() / 2 * 3);
+    const auto* data = reinterpret_cast<const unsigned char*>(utf16.data());
+    const std::size_t high = bigEndian ? 0 : 1;
+    for (std::size_t i = 0; i + 1 < utf16.size(); i += 2) {
+        appendUnit(bytes, static_cast<char16_t>((data[i + high] << 8) | data[i + 1 - high]));
+    }
+}
+
+void appendWindows1252(std::string& bytes, std::string_view text) {
+    bytes.reserve(bytes.size() + text.size());
+    for (const char c : text) {
+        appendUnit(bytes, TextCodec::windows1252Char(static_cast<unsigned char>(c)));
+    }
+}
+
+// The whole zlib stream, if it ends properly within `limit` bytes of output.
+std::optional<std::string> inflateWithin(std::string_view stream, std::size_t limit) {
+    if (stream.size() > UINT_MAX) {
+        return std::nullopt;
+    }
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK) {
+        return std::nullopt;
+    }
+    z.next_in = reinterpret_cast<const Bytef*>(stream.data());
+    z.avail_in = static_cast<uInt>(stream.size());
+    std::string data;
+    int status = Z_OK;
+    while (status == Z_OK) {
+        // One byte of room beyond the limit shows a stream that runs longer.
+        const std::size_t produced = data.size();
+        const std::size_t room =
+            std::min(limit + 1 - produced, std::max(produced, kFirstInflateRoom));
+        data.resize(produced + room);
+        z.next_out = reinterpret_cast<Bytef*>(data.data() + produced);
+        z.avail_out = static_cast<uInt>(room);
+        status = inflate(&z, Z_NO_FLUSH);
+        data.resize(data.size() - z.avail_out);
+        if (data.size() > limit) {
+            status = Z_DATA_ERROR;
+        }
+    }
+    inflateEnd(&z);
+    // Anything but the stream's end (Z_BUF_ERROR: the input ran out first) is damage.
+    if (status != Z_STREAM_END) {
+        return std::nullopt;
+    }
+    return data;
+}
+
+std::optional<std::string> decodeCompressed(std::string_view stored) {
+    if (stored.size() < kCompressedHeaderSize || stored.substr(12, 4) != "@@@@") {
+        return std::nullopt;
+    }
+    const auto* header = reinterpret_cast<const unsigned char*>(stored.data());
+    const std::uint32_t length = header[8] | (header[9] << 8) | (header[10] << 16) |
+                                 (static_cast<std::uint32_t>(header[11]) << 24);
+    if (length > WorldFileDecoder::kMaxSize) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> inflated =
+        inflateWithin(stored.substr(kCompressedHeaderSize), length);
+    if (!inflated) {
+        return std::nullopt;
+    }
+    std::string text(kTextHeader);
+    if (startsWith(*inflated, "\xFF\xFE")) {
+        appendUtf16(text, std::string_view(*inflated).substr(2), false);
+    } else if (startsWith(*inflated, std::string_view("J\0I\0", 4))) {
+        appendUtf16(text, *inflated, false);
+    } else {
+        appendWindows1252(text, *inflated);
+    }
+    // A binary world file ("JINX0w0b") is a token format of its own, not text.
+    if (std::string_view(text).substr(kTextHeader.size(), kTextSubHeader.size()) !=
+        kTextSubHeader) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+}  // namespace
+
+bool WorldFileDecoder::isStoredOtherwise(std::string_view start) {
+    return startsWith(start, "\xFF\xFE") || startsWith(start, "\xFE\xFF") ||
+           startsWith(start, kCompressedSignature);
+}
+
+std::optional<std::string> WorldFileDecoder::decode(std::string_view stored) {
+    if (stored.size() > kMaxSize) {
+        return std::nullopt;
+    }
+    if (startsWith(stored, kCompressedSignature)) {
+        return decodeCompressed(stored);
+    }
+    if (startsWith(stored, "\xFF\xFE") || startsWith(stored, "\xFE\xFF")) {
+        std::string text;
+        appendUtf16(text, stored.substr(2), stored[0] == '\xFE');
+        return text;
+    }
+    return std::nullopt;
+}
+
+std::u16string WorldFileDecoder::itemText(std::string_view item) {
+    std::u16string text;
+    text.reserve(item.size());
+    std::size_t i = 0;
+    while (i < item.size()) {
+        const auto lead = static_cast<unsigned char>(item[i++]);
+        const int following = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : 2;
+        char16_t unit = lead < 0x80 ? lead : lead < 0xE0 ? (lead & 0x1F) : (lead & 0x0F);
+        // The bytes are decode()'s own, so a form is never cut short; the bound only keeps a
+        // stray input inside the item.
+        for (int k = 0; k < following && i < item.size(); ++k) {
+            unit =
+                static_cast<char16_t>((unit << 6) | (static_cast<unsigned char>(item[i++]) & 0x3F));
+        }
+        text.push_back(unit);
+    }
+    return text;
+}
+
+}  // namespace veltrano
