@@ -26,33 +26,21 @@ bool startsWith(std::string_view bytes, std::string_view prefix) {
     return bytes.substr(0, prefix.size()) == prefix;
 }
 
-void appendUnit(std::string& bytes, char16_t unit) {
-    if (unit < 0x80) {
-        bytes.push_back(static_cast<char>(unit));
-    } else if (unit < 0x800) {
-        bytes.push_back(static_cast<char>(0xC0 | (unit >> 6)));
-        bytes.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
-    } else {
-        bytes.push_back(static_cast<char>(0xE0 | (unit >> 12)));
-        bytes.push_back(static_cast<char>(0x80 | ((unit >> 6) & 0x3F)));
-        bytes.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
-    }
-}
-
 // An odd last byte cannot form a code unit and is dropped, as in track files.
 void appendUtf16(std::string& bytes, std::string_view utf16, bool bigEndian) {
     bytes.reserve(bytes.size() + utf16.size() / 2 * 3);
     const auto* data = reinterpret_cast<const unsigned char*>(utf16.data());
     const std::size_t high = bigEndian ? 0 : 1;
     for (std::size_t i = 0; i + 1 < utf16.size(); i += 2) {
-        appendUnit(bytes, static_cast<char16_t>((data[i + high] << 8) | data[i + 1 - high]));
+        TextCodec::appendUtf8(bytes,
+                              static_cast<char16_t>((data[i + high] << 8) | data[i + 1 - high]));
     }
 }
 
 void appendWindows1252(std::string& bytes, std::string_view text) {
     bytes.reserve(bytes.size() + text.size());
     for (const char c : text) {
-        appendUnit(bytes, TextCodec::windows1252Char(static_cast<unsigned char>(c)));
+        TextCodec::appendUtf8(bytes, TextCodec::windows1252Char(static_cast<unsigned char>(c)));
     }
 }
 

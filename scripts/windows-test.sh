@@ -17,26 +17,7 @@ packages=(
     wine wine64                     # runs the Windows test programs
 )
 
-missing=()
-for package in "${packages[@]}"; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    if [[ $status != "install ok installed" ]]; then
-        missing+=("$package")
-    fi
-done
-if ((${#missing[@]} > 0)); then
-    as_root=()
-    if [[ $(id -u) -ne 0 ]]; then
-        if ! command -v sudo >/dev/null; then
-            echo "Missing packages: ${missing[*]}. Install them as root (no sudo here)." >&2
-            exit 1
-        fi
-        as_root=(sudo)
-    fi
-    echo "Installing: ${missing[*]}" >&2
-    "${as_root[@]}" apt-get update
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
-fi
+bash "$root/scripts/install-packages.sh" "${packages[@]}"
 
 # A Wine prefix of the build's own, made without any dialog: no Mono or Gecko is offered,
 # the tests need neither. Test discovery at build time already runs the programs.
