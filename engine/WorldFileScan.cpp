@@ -36,11 +36,12 @@ bool contains(const std::u16string& upperItem, std::u16string_view upperKey) {
     return upperItem.find(upperKey) != std::u16string::npos;
 }
 
+// What an item that opens a pickup object holds, in any letter case.
+constexpr std::string_view kPickupOpening = "PICKUP (";
+
 // The test of the first item rule made on the item's bytes: the keyword is ASCII and no byte of
 // 0x80 or more turns into an ASCII letter, so the answer is that of the decoded item. Looked
 // for from its " (", which most items hold once, rather than tried at every character.
-constexpr std::string_view kPickupOpening = "PICKUP (";
-
 bool mayOpenPickup(std::string_view item) {
     constexpr std::string_view kUpperWord = "PICKUP";
     for (std::size_t open = kUpperWord.size() + 1; open < item.size(); ++open) {
