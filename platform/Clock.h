@@ -14,7 +14,7 @@ struct ClockReading {
 // The clock and the user's regional settings that turn its readings into text. Virtual so
 // tests can fix the time and the formats.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
 
     virtual ClockReading now() const;

@@ -362,7 +362,8 @@ IoResult readRest(InputFile& file, const std::string& path, std::string& bytes) 
 }
 
 bool isUtf16LeMark(const char (&mark)[2]) {
-    return static_cast<unsigned char>(mark[0]) == 0xFF && static_cast<unsigned char>(mark[1]) == 0xFE;
+    return static_cast<unsigned char>(mark[0]) == 0xFF &&
+           static_cast<unsigned char>(mark[1]) == 0xFE;
 }
 
 // The rest of a UTF-16LE file read into `text` as it is, its code units being the bytes in

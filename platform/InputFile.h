@@ -11,7 +11,7 @@ namespace veltrano {
 // A file open for sequential reading in blocks. Closed by its destructor, so no file stays
 // open when a step ends early.
 class InputFile {
-public:
+  public:
     InputFile() = default;
     virtual ~InputFile();
     InputFile(const InputFile&) = delete;
@@ -22,7 +22,7 @@ public:
     virtual IoResult read(char* buffer, std::size_t capacity, std::size_t& got);
     void close();
 
-private:
+  private:
     std::FILE* m_file = nullptr;
 };
 

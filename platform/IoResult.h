@@ -8,7 +8,7 @@ namespace veltrano {
 // Outcome of one file operation: success, or the operating system's reason in English,
 // ready to be quoted in a protocol line.
 class IoResult {
-public:
+  public:
     static IoResult success() { return IoResult(); }
     static IoResult failure(std::string cause) { return IoResult(std::move(cause), true); }
     // Failure described by an errno value, in English whatever the user's locale.
@@ -18,11 +18,17 @@ public:
     static IoResult fromWindowsError(unsigned long errorCode);
 #endif
 
-    bool ok() const { return !m_failed; }
-    explicit operator bool() const { return ok(); }
-    const std::string& cause() const { return m_cause; }
+    bool ok() const {
+        return !m_failed;
+    }
+    explicit operator bool() const {
+        return ok();
+    }
+    const std::string& cause() const {
+        return m_cause;
+    }
 
-private:
+  private:
     IoResult() = default;
     IoResult(std::string cause, bool failed) : m_cause(std::move(cause)), m_failed(failed) {}
 
