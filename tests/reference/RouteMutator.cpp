@@ -152,6 +152,17 @@ std::string nearId(const std::string& id, const std::vector<std::string>& others
     }
 }
 
+// The snapshot's names of the files in its WORLD folder.
+std::vector<std::string> worldFileNames(const RouteSnapshot& route) {
+    std::vector<std::string> names;
+    for (const auto& [name, bytes] : route.files) {
+        if (name.rfind("WORLD/", 0) == 0) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
 }  // namespace
 
 std::size_t RouteMutator::randomLineStart(const std::string& text) {
@@ -453,12 +464,7 @@ void RouteMutator::mutateFolder(RouteSnapshot& route, const std::string& routeId
                 "in the way";
             break;
         case 5: {
-            std::vector<std::string> world;
-            for (const auto& [name, bytes] : route.files) {
-                if (name.rfind("WORLD/", 0) == 0) {
-                    world.push_back(name);
-                }
-            }
+            const std::vector<std::string> world = worldFileNames(route);
             if (!world.empty()) {
                 const std::string name = pick(world);
                 std::string upper = name;
@@ -469,12 +475,7 @@ void RouteMutator::mutateFolder(RouteSnapshot& route, const std::string& routeId
             break;
         }
         case 6: {
-            std::vector<std::string> world;
-            for (const auto& [name, bytes] : route.files) {
-                if (name.rfind("WORLD/", 0) == 0) {
-                    world.push_back(name);
-                }
-            }
+            const std::vector<std::string> world = worldFileNames(route);
             if (!world.empty()) {
                 const std::string name = pick(world);
                 route.files.erase(name);

@@ -38,6 +38,15 @@ class Animation : public testing::Test {
         return shown;
     }
 
+    // True once Timer1's next tick has run (within a second).
+    bool nextTimer1Tick() {
+        bool ticked = false;
+        const auto tick = QObject::connect(m_timer1, &QTimer::timeout, [&] { ticked = true; });
+        const bool seen = QTest::qWaitFor([&] { return ticked; }, 1000);
+        QObject::disconnect(tick);
+        return seen;
+    }
+
     TempRoute m_route;
     std::unique_ptr<StartedProgram> m_program;
     QTimer* m_blinken = nullptr;
@@ -79,10 +88,7 @@ TEST_F(Animation, StoppedOnAFrameItStaysUntilTimer1PutsBackTheFirst) {
     QObject::disconnect(stopOnThird);
     EXPECT_EQ(shownFrame().name, "imgRunning03");
 
-    bool afterTimer1 = false;
-    const auto tick = QObject::connect(m_timer1, &QTimer::timeout, [&] { afterTimer1 = true; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return afterTimer1; }, 1000));
-    QObject::disconnect(tick);
+    ASSERT_TRUE(nextTimer1Tick());
     const ShownFrame shown = shownFrame();
     EXPECT_EQ(shown.name, "imgRunning01");
     EXPECT_EQ(shown.visibleFrames, 1);
@@ -105,10 +111,7 @@ TEST_F(Animation, ARunTurnsTheWheelAndEndsOnTheFirstFrame) {
     EXPECT_EQ(seenDuringRun[3], "imgRunning01");
     EXPECT_EQ(seenDuringRun[4], "imgRunning02");
 
-    bool afterTimer1 = false;
-    const auto tick = QObject::connect(m_timer1, &QTimer::timeout, [&] { afterTimer1 = true; });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return afterTimer1; }, 1000));
-    QObject::disconnect(tick);
+    ASSERT_TRUE(nextTimer1Tick());
     const ShownFrame shown = shownFrame();
     EXPECT_EQ(shown.name, "imgRunning01");
     EXPECT_EQ(shown.visibleFrames, 1);
