@@ -32,4 +32,42 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 
+# Debian's documentation of the package: the machine-readable copyright file, the changelog
+# (a native package's changelog.gz) and the manual pages of the desktop program and its
+# "Open with" starter, all compressed with -9n as Debian keeps them.
+if(NOT WIN32)
+    include(GNUInstallDirs)
+    set(VELTRANO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/veltrano)
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright DESTINATION ${VELTRANO_DOC_DIR})
+
+    # veltrano_gzip_file(SOURCE OUTPUT): OUTPUT is SOURCE configured with the project version
+    # and compressed; the source stays, so the page can still be read with man -l.
+    function(veltrano_gzip_file source output)
+        get_filename_component(name ${output} NAME_WLE)
+        get_filename_component(dir ${output} DIRECTORY)
+        configure_file(${source} ${dir}/${name} @ONLY)
+        add_custom_command(OUTPUT ${output}
+            COMMAND gzip -9nc ${dir}/${name} > ${output}
+            DEPENDS ${dir}/${name}
+            COMMENT "Compressing ${name}"
+            VERBATIM)
+    endfunction()
+
+    set(VELTRANO_DEB_DOCS ${CMAKE_BINARY_DIR}/packaging)
+    veltrano_gzip_file(${PROJECT_SOURCE_DIR}/packaging/debian/changelog.in
+        ${VELTRANO_DEB_DOCS}/changelog.gz)
+    install(FILES ${VELTRANO_DEB_DOCS}/changelog.gz DESTINATION ${VELTRANO_DOC_DIR})
+    set(VELTRANO_DEB_OUTPUTS ${VELTRANO_DEB_DOCS}/changelog.gz)
+    if(VELTRANO_BUILD_UI)
+        foreach(page veltrano veltrano-open-route)
+            veltrano_gzip_file(${PROJECT_SOURCE_DIR}/docs/${page}.1.in
+                ${VELTRANO_DEB_DOCS}/man1/${page}.1.gz)
+            install(FILES ${VELTRANO_DEB_DOCS}/man1/${page}.1.gz
+                DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+            list(APPEND VELTRANO_DEB_OUTPUTS ${VELTRANO_DEB_DOCS}/man1/${page}.1.gz)
+        endforeach()
+    endif()
+    add_custom_target(veltrano_deb_docs ALL DEPENDS ${VELTRANO_DEB_OUTPUTS})
+endif()
+
 include(CPack)

@@ -76,6 +76,10 @@ expected=(
     usr/share/mime/packages/veltrano-route.xml
     usr/share/icons/hicolor/32x32/apps/veltrano.png
     usr/share/man/man1/veltrano-cli.1.gz
+    usr/share/man/man1/veltrano.1.gz
+    usr/share/man/man1/veltrano-open-route.1.gz
+    usr/share/doc/veltrano/copyright
+    usr/share/doc/veltrano/changelog.gz
 )
 for file in "${expected[@]}"; do
     check "package holds /$file" grep -q " \./$file\$" <<<"$contents"
@@ -145,22 +149,31 @@ backups=$scratch/route/_Saved_tdb_und_tit_files_before_pickup_correction
 check "demo route run backed up Demo.tit and Demo.tdb" \
     test "$(find "$backups" -type f -name '*_Demo.t[id][bt]' 2>/dev/null | wc -l)" -eq 2
 
-# The manual page: compressed whole, and it renders without warnings where a formatter exists.
-page=$root/usr/share/man/man1/veltrano-cli.1.gz
-if [[ -f $page ]] && gzip -t "$page"; then
-    zcat "$page" >"$scratch/veltrano-cli.1"
-    name_line=$(sed -n '/^\.SH NAME$/{n;p;q}' "$scratch/veltrano-cli.1")
-    check "manual page has its NAME section ($name_line)" \
-        grep -q '^veltrano-cli \\- ' <<<"$name_line"
+# The manual pages: compressed whole, and each renders without warnings where a formatter exists.
+for name in veltrano-cli veltrano veltrano-open-route; do
+    page=$root/usr/share/man/man1/$name.1.gz
+    if [[ ! -f $page ]] || ! gzip -t "$page"; then
+        fail "manual page $name.1.gz is missing or not a whole gzip file"
+        continue
+    fi
+    zcat "$page" >"$scratch/$name.1"
+    name_line=$(sed -n '/^\.SH NAME$/{n;p;q}' "$scratch/$name.1")
+    check "manual page $name has its NAME section ($name_line)" \
+        grep -q "^$name \\\\- " <<<"$name_line"
     if command -v groff >/dev/null; then
         # -P-cbou: plain text, no bold or underline made of backspaces, so grep sees words.
-        LC_ALL=C.UTF-8 groff -man -Tutf8 -P-cbou -ww "$scratch/veltrano-cli.1" \
-            >"$scratch/page.txt" 2>"$scratch/groff.txt" || fail "groff fails on the manual page"
-        check "groff renders the manual page without warnings" test ! -s "$scratch/groff.txt"
-        check "rendered manual page has EXIT STATUS" grep -q 'EXIT STATUS' "$scratch/page.txt"
+        LC_ALL=C.UTF-8 groff -man -Tutf8 -P-cbou -ww "$scratch/$name.1" \
+            >"$scratch/$name.txt" 2>"$scratch/groff.txt" || fail "groff fails on $name.1"
+        check "groff renders $name.1 without warnings" test ! -s "$scratch/groff.txt"
+        check "rendered $name.1 has EXIT STATUS" grep -q 'EXIT STATUS' "$scratch/$name.txt"
     fi
-else
-    fail "manual page is missing or not a whole gzip file"
+done
+
+# lintian, where it is installed: no error and no warning (information tags are allowed).
+if command -v lintian >/dev/null; then
+    lintian --no-tag-display-limit "$deb" >"$scratch/lintian.txt" 2>/dev/null || true
+    check "lintian reports no error or warning" \
+        bash -c '! grep -E "^[EW]: " "$1" >&2' _ "$scratch/lintian.txt"
 fi
 
 if ((failures > 0)); then
