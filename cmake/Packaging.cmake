@@ -70,4 +70,23 @@ if(NOT WIN32)
     add_custom_target(veltrano_deb_docs ALL DEPENDS ${VELTRANO_DEB_OUTPUTS})
 endif()
 
+# The Windows package (cpack -G ZIP in the MinGW build): veltrano-<version>-windows-x64.zip with
+# the programs, a README for Windows users and the licence in one folder, both texts with CR LF.
+if(WIN32)
+    # veltrano_windows_text(SOURCE NAME): SOURCE with the project version and CR LF line ends,
+    # installed as NAME beside the programs.
+    function(veltrano_windows_text source name)
+        configure_file(${source} ${CMAKE_BINARY_DIR}/packaging/${name}.lf @ONLY)
+        file(READ ${CMAKE_BINARY_DIR}/packaging/${name}.lf text)
+        string(REPLACE "\n" "\r\n" text "${text}")
+        file(WRITE ${CMAKE_BINARY_DIR}/packaging/${name} "${text}")
+        install(FILES ${CMAKE_BINARY_DIR}/packaging/${name} DESTINATION .)
+    endfunction()
+    veltrano_windows_text(${PROJECT_SOURCE_DIR}/packaging/windows/README.txt README.txt)
+    veltrano_windows_text(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt)
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME veltrano-${PROJECT_VERSION}-windows-x64)
+    set(CPACK_PACKAGING_INSTALL_PREFIX "")
+endif()
+
 include(CPack)

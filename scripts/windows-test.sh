@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows programs and their tests with MinGW-w64 and runs every test not
-# labelled slow through Wine. Installs what it needs first (Debian or Ubuntu). The desktop
-# program is not part of it (no Qt for MinGW here).
+# labelled slow through Wine, then makes the Windows package and checks what it holds.
+# Installs what it needs first (Debian or Ubuntu).
 #   scripts/windows-test.sh     build folder: build-windows/ (VELTRANO_WINDOWS_BUILD to move it)
 set -euo pipefail
 
@@ -15,6 +15,7 @@ packages=(
     libz-mingw-w64-dev              # zlib built for Windows
     libgtest-dev                    # GoogleTest's sources, built for Windows by the build
     wine wine64                     # runs the Windows test programs
+    unzip                           # lists the package
 )
 
 bash "$root/scripts/install-packages.sh" "${packages[@]}"
@@ -43,4 +44,38 @@ cmake -S "$root" -B "$build" -G Ninja \
     -DVELTRANO_BUILD_UI=OFF
 cmake --build "$build" -j "$jobs"
 ctest --test-dir "$build" -LE slow -j "$jobs" --output-on-failure
-echo "Windows build and tests under Wine: ${SECONDS} s" >&2
+
+# The package: veltrano-<version>-windows-x64.zip, one folder with exactly these files.
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+name=veltrano-$version-windows-x64
+rm -f -- "$build/package/$name.zip"
+cpack --config "$build/CPackConfig.cmake" -G ZIP -B "$build/package" >/dev/null
+programs=(veltrano-cli.exe)
+[[ -f $root/win32/CMakeLists.txt ]] && programs+=(veltrano.exe)
+expected=$(printf "$name/%s\n" LICENSE.txt README.txt "${programs[@]}" | sort)
+listed=$(unzip -Z1 "$build/package/$name.zip" | grep -v '/$' | sort)
+if [[ $listed != "$expected" ]]; then
+    echo "windows-test: $name.zip holds other files:" >&2
+    diff <(echo "$expected") <(echo "$listed") >&2 || true
+    exit 1
+fi
+# The texts are for Notepad: every line ends in CR LF.
+for text in README.txt LICENSE.txt; do
+    if unzip -p "$build/package/$name.zip" "$name/$text" | grep -qv $'\r$'; then
+        echo "windows-test: $text has a line without CR LF" >&2
+        exit 1
+    fi
+done
+# Each program runs alone when copied somewhere: it imports only DLLs of Windows itself.
+for program in "${programs[@]}"; do
+    foreign=$(x86_64-w64-mingw32-objdump -p "$build/bin/$program" |
+        sed -n 's/^\s*DLL Name: //p' |
+        grep -viE '^(kernel32|user32|gdi32|comctl32|comdlg32|advapi32|shell32|ole32|uxtheme|msvcrt|api-ms-win-[a-z0-9-]+)\.dll$' ||
+        true)
+    if [[ -n $foreign ]]; then
+        echo "windows-test: $program needs DLLs beside it: $foreign" >&2
+        exit 1
+    fi
+done
+echo "package: $build/package/$name.zip"
+echo "Windows build, tests under Wine and package: ${SECONDS} s" >&2
