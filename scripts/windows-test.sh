@@ -51,7 +51,7 @@ name=veltrano-$version-windows-x64
 rm -f -- "$build/package/$name.zip"
 cpack --config "$build/CPackConfig.cmake" -G ZIP -B "$build/package" >/dev/null
 programs=(veltrano-cli.exe)
-[[ -f $root/win32/CMakeLists.txt ]] && programs+=(veltrano.exe)
+[[ -f $root/win32/main.cpp ]] && programs+=(veltrano.exe)
 expected=$(printf "$name/%s\n" LICENSE.txt README.txt "${programs[@]}" | sort)
 listed=$(unzip -Z1 "$build/package/$name.zip" | grep -v '/$' | sort)
 if [[ $listed != "$expected" ]]; then
