@@ -1,0 +1,33 @@
+#include "win32/GdiFonts.h"
+
+#include <cmath>
+
+namespace veltrano {
+
+HFONT GdiFonts::get(const std::wstring& face, double points, bool bold) {
+    const Key key{face, points, bold};
+    auto found = cache().find(key);
+    if (found != cache().end()) {
+        return found->second;
+    }
+    LOGFONTW font{};
+    font.lfHeight = -pixelHeight(points);
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    face.copy(font.lfFaceName, LF_FACESIZE - 1);
+    HFONT made = CreateFontIndirectW(&font);
+    cache().emplace(key, made);
+    return made;
+}
+
+int GdiFonts::pixelHeight(double points) {
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
+
+std::map<GdiFonts::Key, HFONT>& GdiFonts::cache() {
+    static std::map<Key, HFONT> fonts;
+    return fonts;
+}
+
+}  // namespace veltrano
