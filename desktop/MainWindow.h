@@ -69,7 +69,8 @@ class MainWindow : public RunHost {
     // The text of a box changed, by the user or by the program's own write.
     void boxTextChanged(ControlId box);
     // A key typed in `control` delivered character code KeyAscii (Ctrl+A is 1). A handler may
-    // set it to 0: the key is then no input for the control.
+    // set it to 0: the key is then no input for the control. Ctrl+A is never input for the
+    // protocol box: the front drops it after this call.
     void keyPress(ControlId control, int& KeyAscii);
 
     RunState& state() { return m_state; }
@@ -89,6 +90,9 @@ class MainWindow : public RunHost {
     bool checkRouteFolderSilently() override;
 
   private:
+    MainWindow(MainWindowView& view, std::unique_ptr<FileSystem> fileSystem,
+               std::unique_ptr<Clock> clock, std::unique_ptr<PaceClock> pace);
+
     static std::size_t slot(ControlId control) {
         return static_cast<std::size_t>(indexOf(control));
     }
