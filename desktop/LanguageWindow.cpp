@@ -1,0 +1,54 @@
+#include "desktop/LanguageWindow.h"
+
+#include "desktop/ControlTable.h"
+#include "desktop/LanguageWindowView.h"
+#include "desktop/VersionLabel.h"
+#include "platform/TextCodec.h"
+
+namespace veltrano {
+
+LanguageWindow::LanguageWindow(RunState& state) : m_state(state) {
+    m_listIndex = ControlTable::control(ControlId::frmLang_cmbLang).items.empty() ? -1 : 0;
+}
+
+void LanguageWindow::show(LanguageWindowView& view) {
+    m_view = &view;
+    Form_Load();
+    m_view->showCentred();
+    m_view = nullptr;
+}
+
+void LanguageWindow::Form_Load() {
+    m_state.gstrLanguage = "english";
+    m_view->setWindowCaption(std::u16string(ControlTable::window(WindowId::frmLang).caption) +
+                             u' ' + versionLabel());
+    m_listIndex = 0;
+    m_view->setListIndex(ControlId::frmLang_cmbLang, 0);
+    cmbLang_Click();
+}
+
+void LanguageWindow::cmbLang_Click() {
+    const auto items = ControlTable::control(ControlId::frmLang_cmbLang).items;
+    m_state.gstrLanguage = m_listIndex < 0 || m_listIndex >= static_cast<int>(items.size())
+                               ? std::string()
+                               : TextCodec::toUtf8(items[static_cast<std::size_t>(m_listIndex)]);
+}
+
+void LanguageWindow::cmdOK_Click() {
+    m_view->closeWindow();
+}
+
+void LanguageWindow::click(ControlId control) {
+    if (control == ControlId::frmLang_cmdOK && m_view != nullptr) {
+        cmdOK_Click();
+    }
+}
+
+void LanguageWindow::listIndexChanged(ControlId list, int index) {
+    if (list == ControlId::frmLang_cmbLang) {
+        m_listIndex = index;
+        cmbLang_Click();
+    }
+}
+
+}  // namespace veltrano
