@@ -16,9 +16,16 @@ packages=(
     libgtest-dev                    # GoogleTest's sources, built for Windows by the build
     wine wine64                     # runs the Windows test programs
     unzip                           # lists the package
+    fonts-liberation                # Liberation Mono stands in for Courier New under Wine
+    xvfb xauth                      # a display for the windows of veltrano.exe
 )
 
 bash "$root/scripts/install-packages.sh" "${packages[@]}"
+
+# The window tests need a display; Wine's server, started below, keeps the one it starts with.
+if [[ -z ${DISPLAY:-} ]]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
 
 # A Wine prefix of the build's own, made without any dialog: no Mono or Gecko is offered,
 # the tests need neither. Test discovery at build time already runs the programs.
@@ -38,6 +45,9 @@ fi
 wineserver -p600 </dev/null >/dev/null 2>&1 || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
 "$wine" cmd /c exit </dev/null >/dev/null 2>&1
+# Wine has no Courier New, the protocol box's face; Liberation Mono has the same metrics.
+"$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'Liberation Mono' \
+    /f </dev/null >/dev/null 2>&1
 
 cmake -S "$root" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \

@@ -4,14 +4,14 @@
 
 namespace veltrano {
 
-HFONT GdiFonts::get(const std::wstring& face, double points, bool bold) {
-    const Key key{face, points, bold};
+HFONT GdiFonts::get(const std::wstring& face, int pixels, bool bold) {
+    const Key key{face, pixels, bold};
     auto found = cache().find(key);
     if (found != cache().end()) {
         return found->second;
     }
     LOGFONTW font{};
-    font.lfHeight = -pixelHeight(points);
+    font.lfHeight = -pixels;
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
@@ -21,7 +21,7 @@ HFONT GdiFonts::get(const std::wstring& face, double points, bool bold) {
     return made;
 }
 
-int GdiFonts::pixelHeight(double points) {
+int GdiFonts::pixelsOfPoints(double points) {
     return static_cast<int>(std::lround(points * 96.0 / 72.0));
 }
 

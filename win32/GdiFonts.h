@@ -12,12 +12,13 @@ namespace veltrano {
 // life (the program ends with ExitProcess, which frees them).
 class GdiFonts {
   public:
-    static HFONT get(const std::wstring& face, double points, bool bold);
+    // The face with characters `pixels` high.
+    static HFONT get(const std::wstring& face, int pixels, bool bold = false);
     // Font sizes are in points at 96 dpi, the layout's resolution: 8.25 points are 11 pixels.
-    static int pixelHeight(double points);
+    static int pixelsOfPoints(double points);
 
   private:
-    using Key = std::tuple<std::wstring, double, bool>;
+    using Key = std::tuple<std::wstring, int, bool>;
     static std::map<Key, HFONT>& cache();
 };
 

@@ -18,6 +18,15 @@ class MessagePump {
         }
     }
 
+    // Waits for the next message and handles it.
+    static void waitAndDispatch() {
+        MSG message{};
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            ExitProcess(static_cast<UINT>(message.wParam));
+        }
+        dispatch(message);
+    }
+
     [[noreturn]] static void runForever() {
         MSG message{};
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {

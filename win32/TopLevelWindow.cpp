@@ -59,15 +59,15 @@ LRESULT TopLevelWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     return DefWindowProcW(m_window, message, wParam, lParam);
 }
 
-void TopLevelWindow::setCaption(const std::wstring& caption) {
+void TopLevelWindow::setCaptionText(const std::wstring& caption) {
     SetWindowTextW(m_window, caption.c_str());
 }
 
-std::wstring TopLevelWindow::caption() const {
+std::wstring TopLevelWindow::captionText() const {
     return WideText::of(m_window);
 }
 
-void TopLevelWindow::showCentred() {
+void TopLevelWindow::showCentredOnScreen() {
     RECT outer{};
     GetWindowRect(m_window, &outer);
     const double width = outer.right - outer.left;

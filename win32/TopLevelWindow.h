@@ -17,10 +17,10 @@ class TopLevelWindow {
     TopLevelWindow& operator=(const TopLevelWindow&) = delete;
 
     HWND handle() const { return m_window; }
-    void setCaption(const std::wstring& caption);
-    std::wstring caption() const;
+    void setCaptionText(const std::wstring& caption);
+    std::wstring captionText() const;
     // Half the screen less half the window's outer size, in each direction; then shown.
-    void showCentred();
+    void showCentredOnScreen();
     void hide();
     bool isVisible() const;
 

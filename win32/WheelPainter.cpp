@@ -9,7 +9,6 @@ namespace veltrano {
 namespace {
 
 constexpr int kScale = 4;
-constexpr int kSpokes = 6;
 constexpr COLORREF kRed = RGB(210, 20, 20);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 

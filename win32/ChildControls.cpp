@@ -1,0 +1,217 @@
+#include "win32/ChildControls.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "win32/GdiFonts.h"
+#include "win32/NativeControlId.h"
+#include "win32/WideText.h"
+
+namespace veltrano {
+
+namespace {
+
+// The closed drop-down list is as high as the design says; its open list shows this many
+// pixels of items below it.
+constexpr int kOpenListHeight = 160;
+// A combo box is its selection field plus a border of three pixels above and below.
+constexpr int kComboBorder = 6;
+
+COLORREF colourRef(int rgb) {
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+HFONT fontOf(FontId font) {
+    if (font == FontId::Protocol) {
+        return GdiFonts::get(L"Courier New", GdiFonts::pixelsOfPoints(8.25));
+    }
+    return GdiFonts::get(L"MS Sans Serif", GdiFonts::pixelsOfPoints(8.25));
+}
+
+// Tab order first, controls without a place in it after; ties in table order.
+std::vector<const ControlSpec*> inCreationOrder(WindowId window) {
+    std::vector<const ControlSpec*> specs;
+    for (const ControlSpec& spec : ControlTable::controls()) {
+        if (spec.window == window && spec.kind != ControlKind::Timer) {
+            specs.push_back(&spec);
+        }
+    }
+    const auto rank = [](const ControlSpec* spec) {
+        return spec->tabIndex < 0 ? kControlCount : spec->tabIndex;
+    };
+    std::stable_sort(specs.begin(), specs.end(),
+                     [&](const ControlSpec* a, const ControlSpec* b) { return rank(a) < rank(b); });
+    return specs;
+}
+
+}  // namespace
+
+ChildControls::ChildControls(WindowId window, HWND parent) : m_parent(parent), m_tips(parent) {
+    for (const ControlSpec* spec : inCreationOrder(window)) {
+        create(*spec);
+    }
+}
+
+RECT ChildControls::pixelRect(const TwipsRect& twips) {
+    const int left = twipsToPixels(twips.left);
+    const int top = twipsToPixels(twips.top);
+    return RECT{left, top, left + twipsToPixels(twips.width), top + twipsToPixels(twips.height)};
+}
+
+void ChildControls::create(const ControlSpec& spec) {
+    if (m_handles[static_cast<std::size_t>(indexOf(spec.id))] != nullptr) {
+        return;
+    }
+    HWND parent = m_parent;
+    if (!spec.onWindow()) {
+        // A frame is made before the first control inside it.
+        create(ControlTable::control(spec.parent));
+        parent = handle(spec.parent);
+    }
+    HWND native = createNative(spec, parent);
+    m_handles[static_cast<std::size_t>(indexOf(spec.id))] = native;
+    SendMessageW(native, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(spec.font)), FALSE);
+    setListItems(spec.id, {spec.items.begin(), spec.items.end()});
+    ShowWindow(native, spec.visible ? SW_SHOWNA : SW_HIDE);
+}
+
+HWND ChildControls::createNative(const ControlSpec& spec, HWND parent) {
+    const RECT place = pixelRect(spec.place);
+    const int id = NativeControlId::of(spec.id);
+    if (spec.kind == ControlKind::PictureBox || spec.kind == ControlKind::Image) {
+        const COLORREF back = spec.backColour == kSystemColour ? GetSysColor(COLOR_BTNFACE)
+                                                               : colourRef(spec.backColour);
+        auto& picture = m_pictures[static_cast<std::size_t>(indexOf(spec.id))];
+        picture =
+            std::make_unique<PictureControl>(parent, id, place, [back](HDC dc, const RECT& area) {
+                HBRUSH fill = CreateSolidBrush(back);
+                FillRect(dc, &area, fill);
+                DeleteObject(fill);
+            });
+        return picture->handle();
+    }
+    const wchar_t* className = WC_BUTTONW;
+    DWORD style = WS_CHILD | (spec.tabIndex >= 0 ? WS_TABSTOP : 0);
+    DWORD extendedStyle = 0;
+    int height = place.bottom - place.top;
+    switch (spec.kind) {
+        case ControlKind::CommandButton:
+            style |= BS_PUSHBUTTON;
+            break;
+        case ControlKind::CheckBox:
+            style |= BS_AUTOCHECKBOX | BS_LEFTTEXT | BS_RIGHT;
+            break;
+        case ControlKind::Label:
+            className = WC_STATICW;
+            style |= SS_LEFT | SS_NOPREFIX;
+            break;
+        case ControlKind::TextBox:
+            className = WC_EDITW;
+            style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
+            extendedStyle = WS_EX_CLIENTEDGE;
+            break;
+        case ControlKind::ComboBox:
+            className = WC_COMBOBOXW;
+            style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+            height += kOpenListHeight;
+            break;
+        default:
+            break;
+    }
+    const std::wstring caption = WideText::fromU16(spec.caption);
+    HWND native = CreateWindowExW(extendedStyle, className, caption.c_str(), style, place.left,
+                                  place.top, place.right - place.left, height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  GetModuleHandleW(nullptr), nullptr);
+    if (spec.kind == ControlKind::TextBox) {
+        // The whole protocol of many runs, not the default 30,000 characters.
+        SendMessageW(native, EM_SETLIMITTEXT, 0, 0);
+    } else if (spec.kind == ControlKind::ComboBox) {
+        SendMessageW(native, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                     place.bottom - place.top - kComboBorder);
+    }
+    return native;
+}
+
+HWND ChildControls::handle(ControlId control) const {
+    return m_handles[static_cast<std::size_t>(indexOf(control))];
+}
+
+std::optional<ControlId> ChildControls::controlOf(HWND native) const {
+    const std::optional<ControlId> control = NativeControlId::control(GetDlgCtrlID(native));
+    if (!control || handle(*control) != native) {
+        return std::nullopt;
+    }
+    return control;
+}
+
+void ChildControls::setCaption(ControlId control, const std::u16string& caption) {
+    SetWindowTextW(handle(control), WideText::fromU16(caption).c_str());
+}
+
+void ChildControls::setToolTip(ControlId control, const std::u16string& tip) {
+    m_tips.set(handle(control), WideText::fromU16(tip));
+}
+
+void ChildControls::setEnabled(ControlId control, bool enabled) {
+    EnableWindow(handle(control), enabled ? TRUE : FALSE);
+}
+
+void ChildControls::setVisible(ControlId control, bool visible) {
+    ShowWindow(handle(control), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void ChildControls::setPosition(ControlId control, int leftTwips, int topTwips) {
+    SetWindowPos(handle(control), nullptr, twipsToPixels(leftTwips), twipsToPixels(topTwips), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ChildControls::setListItems(ControlId list, const std::vector<std::u16string>& items) {
+    if (ControlTable::control(list).kind != ControlKind::ComboBox) {
+        return;
+    }
+    HWND native = handle(list);
+    SendMessageW(native, CB_RESETCONTENT, 0, 0);
+    for (const std::u16string& item : items) {
+        const std::wstring text = WideText::fromU16(item);
+        SendMessageW(native, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+}
+
+void ChildControls::setListIndex(ControlId list, int index) {
+    // CB_SETCURSEL sends no CBN_SELCHANGE: the model runs the click handler itself.
+    SendMessageW(handle(list), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void ChildControls::setPainter(ControlId picture, PictureControl::Painter painter) {
+    m_pictures[static_cast<std::size_t>(indexOf(picture))]->setPainter(std::move(painter));
+}
+
+HBRUSH ChildControls::colours(HWND native, HDC dc) {
+    const std::optional<ControlId> control = controlOf(native);
+    if (!control) {
+        return nullptr;
+    }
+    const ControlSpec& spec = ControlTable::control(*control);
+    if (spec.backColour == kSystemColour && spec.foreColour == kSystemColour) {
+        return nullptr;
+    }
+    if (spec.foreColour != kSystemColour) {
+        SetTextColor(dc, colourRef(spec.foreColour));
+    }
+    const COLORREF back =
+        spec.backColour != kSystemColour ? colourRef(spec.backColour) : GetSysColor(COLOR_BTNFACE);
+    SetBkColor(dc, back);
+    return brush(back);
+}
+
+HBRUSH ChildControls::brush(COLORREF colour) {
+    auto found = m_brushes.find(colour);
+    if (found == m_brushes.end()) {
+        found = m_brushes.emplace(colour, CreateSolidBrush(colour)).first;
+    }
+    return found->second;
+}
+
+}  // namespace veltrano
