@@ -60,8 +60,7 @@ version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackCon
 name=veltrano-$version-windows-x64
 rm -f -- "$build/package/$name.zip"
 cpack --config "$build/CPackConfig.cmake" -G ZIP -B "$build/package" >/dev/null
-programs=(veltrano-cli.exe)
-[[ -f $root/win32/main.cpp ]] && programs+=(veltrano.exe)
+programs=(veltrano-cli.exe veltrano.exe)
 expected=$(printf "$name/%s\n" LICENSE.txt README.txt "${programs[@]}" | sort)
 listed=$(unzip -Z1 "$build/package/$name.zip" | grep -v '/$' | sort)
 if [[ $listed != "$expected" ]]; then

@@ -15,7 +15,7 @@ namespace {
 // The closed drop-down list is as high as the design says; its open list shows this many
 // pixels of items below it.
 constexpr int kOpenListHeight = 160;
-// A combo box is its selection field plus a border of three pixels above and below.
+// A combo box is its selection field plus a border of about three pixels above and below.
 constexpr int kComboBorder = 6;
 
 COLORREF colourRef(int rgb) {
@@ -27,6 +27,16 @@ HFONT fontOf(FontId font) {
         return GdiFonts::get(L"Courier New", GdiFonts::pixelsOfPoints(8.25));
     }
     return GdiFonts::get(L"MS Sans Serif", GdiFonts::pixelsOfPoints(8.25));
+}
+
+// The closed list gets the design height: its selection field is as high as the design less
+// the border, which differs between system versions and is measured.
+void fitClosedHeight(HWND combo, int height) {
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - kComboBorder);
+    RECT closed{};
+    GetWindowRect(combo, &closed);
+    const int border = (closed.bottom - closed.top) - (height - kComboBorder);
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - border);
 }
 
 // Tab order first, controls without a place in it after; ties in table order.
@@ -72,6 +82,10 @@ void ChildControls::create(const ControlSpec& spec) {
     HWND native = createNative(spec, parent);
     m_handles[static_cast<std::size_t>(indexOf(spec.id))] = native;
     SendMessageW(native, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(spec.font)), FALSE);
+    if (spec.kind == ControlKind::ComboBox) {
+        // After the font, which sets the height anew.
+        fitClosedHeight(native, twipsToPixels(spec.place.height));
+    }
     setListItems(spec.id, {spec.items.begin(), spec.items.end()});
     ShowWindow(native, spec.visible ? SW_SHOWNA : SW_HIDE);
 }
@@ -127,9 +141,6 @@ HWND ChildControls::createNative(const ControlSpec& spec, HWND parent) {
     if (spec.kind == ControlKind::TextBox) {
         // The whole protocol of many runs, not the default 30,000 characters.
         SendMessageW(native, EM_SETLIMITTEXT, 0, 0);
-    } else if (spec.kind == ControlKind::ComboBox) {
-        SendMessageW(native, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                     place.bottom - place.top - kComboBorder);
     }
     return native;
 }
