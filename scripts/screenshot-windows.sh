@@ -65,7 +65,13 @@ main=$(window_named '^Veltrano Tq')
 sleep 1
 # The run button sits in its green frame at (850, 29) in the client area, 171 x 21 pixels.
 xdotool mousemove --window "$main" 935 41 click 3
-sleep 4
+# The run has made its two backups near its end; then its last lines and Timer1's unlock.
+backups=$route/_Saved_tdb_und_tit_files_before_pickup_correction
+for _ in $(seq 1 600); do
+    (($(find "$backups" -type f 2>/dev/null | wc -l) >= 2)) && break
+    sleep 0.1
+done
+sleep 2
 xdotool mousemove 0 0
 sleep 1
 import -window "$main" "$output"
