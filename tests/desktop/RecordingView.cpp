@@ -6,7 +6,7 @@
 
 namespace veltrano::test {
 
-std::string RecordingView::utf8(const std::u16string& text) {
+std::string logForm(const std::u16string& text) {
     std::string out;
     for (const char c : TextCodec::toUtf8(text)) {
         out += c == '\r' ? std::string("\\r") : c == '\n' ? std::string("\\n") : std::string(1, c);
@@ -14,85 +14,57 @@ std::string RecordingView::utf8(const std::u16string& text) {
     return out;
 }
 
-void RecordingView::note(const char* what, ControlId control, const std::u16string& value) {
-    const ControlSpec& spec = ControlTable::control(control);
-    const char* window = spec.window == WindowId::frmHaupt  ? "frmHaupt"
-                         : spec.window == WindowId::frmLang ? "frmLang"
-                                                            : "frmHilfe";
-    line(std::string(window) + "." + spec.name + " " + what + " " + utf8(value));
+template <typename View>
+void Recorder<View>::line(ControlId c, const std::string& what) {
+    m_log.push_back(m_name + "." + ControlTable::control(c).name + " " + what);
 }
 
-void RecordingView::setPosition(ControlId c, int left, int top) {
-    note("position", c, TextCodec::fromUtf8(std::to_string(left) + "," + std::to_string(top)));
-}
+template class Recorder<MainWindowView>;
+template class Recorder<LanguageWindowView>;
+template class Recorder<HelpWindowView>;
 
-void RecordingView::setListItems(ControlId c, const std::vector<std::u16string>& items) {
-    std::u16string all;
-    for (const std::u16string& item : items) {
-        all += u"[" + item + u"]";
+void RecordingLanguageView::showCentred() {
+    say("showCentred");
+    if (onShow) {
+        onShow(*model);
     }
-    note("items", c, all);
-}
-
-void RecordingView::setListIndex(ControlId c, int index) {
-    note("index", c, TextCodec::fromUtf8(std::to_string(index)));
-}
-
-void RecordingView::setTimerInterval(ControlId c, int ms) {
-    note("interval", c, TextCodec::fromUtf8(std::to_string(ms)));
+    model->click(ControlId::frmLang_cmdOK);
 }
 
 void RecordingView::insertAtBoxFront(const std::u16string& text) {
-    line("box insert " + utf8(text));
+    log.push_back("box insert " + logForm(text));
     box.insert(0, text);
 }
 
 void RecordingView::replaceBoxText(const std::u16string& text) {
-    line("box replace " + utf8(text));
+    log.push_back("box replace " + logForm(text));
     box = text;
 }
 
 void RecordingView::processPendingEvents() {
-    line("events");
+    log.push_back("events");
     if (onPendingEvents) {
         onPendingEvents();
     }
 }
 
 void RecordingView::openLanguageWindowModally(LanguageWindow& window) {
-    m_frmLang.language = &window;
-    window.show(m_frmLang);
+    frmLang.model = &window;
+    window.show(frmLang);
 }
 
 HelpWindowView& RecordingView::createHelpWindow(HelpWindow& window) {
     ++helpWindowsMade;
     help = &window;
-    line("frmHilfe made");
-    return m_frmHilfe;
-}
-
-void RecordingView::SmallWindow::setWindowCaption(const std::u16string& s) {
-    m_owner.line(m_name + " caption " + utf8(s));
-}
-
-// The language window's modal showing: the test's hook acts as the user, or OK at once.
-void RecordingView::SmallWindow::showCentred() {
-    m_owner.line(m_name + " showCentred");
-    if (language == nullptr) {
-        return;
-    }
-    if (m_owner.onLanguageWindow) {
-        m_owner.onLanguageWindow(*language);
-    }
-    language->click(ControlId::frmLang_cmdOK);
+    log.push_back("frmHilfe made");
+    return frmHilfe;
 }
 
 std::string RecordingView::logText(const std::string& routePath, std::size_t from) const {
     std::string text;
     for (std::size_t i = from; i < log.size(); ++i) {
         std::string entry = log[i];
-        for (std::size_t at;
-             !routePath.empty() && (at = entry.find(routePath)) != std::string::npos;) {
+        for (std::size_t at; (at = entry.find(routePath)) != std::string::npos;) {
             entry.replace(at, routePath.size(), "<route>");
         }
         text += entry + "\n";

@@ -23,74 +23,91 @@ struct SteppedPace : PaceClock {
     std::chrono::steady_clock::time_point time{};
 };
 
-// All three windows' views in one: every call is written to `log` as one line, texts in UTF-8
-// with CR LF shown as \r\n. The box text is kept; modal windows and pending events run hooks.
-class RecordingView : public MainWindowView {
+// Texts in UTF-8 with CR and LF shown as \r and \n, so one call is one line of a log.
+std::string logForm(const std::u16string& text);
+
+// Writes every call a window's model makes on its view to a shared log, one line a call.
+template <typename View>
+class Recorder : public View {
   public:
-    void setCaption(ControlId c, const std::u16string& s) override { note("caption", c, s); }
-    void setToolTip(ControlId c, const std::u16string& s) override { note("tip", c, s); }
-    void setEnabled(ControlId c, bool on) override { note("enabled", c, on ? u"1" : u"0"); }
-    void setVisible(ControlId c, bool on) override { note("visible", c, on ? u"1" : u"0"); }
-    void setPosition(ControlId c, int left, int top) override;
-    void setListItems(ControlId c, const std::vector<std::u16string>& items) override;
-    void setListIndex(ControlId c, int index) override;
-    void setWindowCaption(const std::u16string& s) override { line("frmHaupt caption " + utf8(s)); }
-    void showCentred() override { line("frmHaupt showCentred"); }
-    void setTimerInterval(ControlId c, int ms) override;
+    Recorder(std::vector<std::string>& log, std::string name)
+        : m_log(log), m_name(std::move(name)) {}
+    void setCaption(ControlId c, const std::u16string& s) override { note(c, "caption", s); }
+    void setToolTip(ControlId c, const std::u16string& s) override { note(c, "tip", s); }
+    void setEnabled(ControlId c, bool on) override { note(c, "enabled", on ? u"1" : u"0"); }
+    void setVisible(ControlId c, bool on) override { note(c, "visible", on ? u"1" : u"0"); }
+    void setPosition(ControlId c, int left, int top) override {
+        line(c, "position " + std::to_string(left) + "," + std::to_string(top));
+    }
+    void setListItems(ControlId c, const std::vector<std::u16string>& items) override {
+        std::u16string all;
+        for (const std::u16string& item : items) {
+            all += u"[" + item + u"]";
+        }
+        note(c, "items", all);
+    }
+    void setListIndex(ControlId c, int index) override {
+        line(c, "index " + std::to_string(index));
+    }
+    void setWindowCaption(const std::u16string& s) override { say("caption " + logForm(s)); }
+    void showCentred() override { say("showCentred"); }
+
+    void say(const std::string& what) { m_log.push_back(m_name + " " + what); }
+    void note(ControlId c, const char* what, const std::u16string& s) {
+        line(c, std::string(what) + " " + logForm(s));
+    }
+    void line(ControlId c, const std::string& what);
+
+  private:
+    std::vector<std::string>& m_log;
+    std::string m_name;
+};
+
+// The language window's showing runs `onShow` as the user, then OK.
+struct RecordingLanguageView : Recorder<LanguageWindowView> {
+    using Recorder::Recorder;
+    void showCentred() override;
+    void closeWindow() override { say("close"); }
+    LanguageWindow* model = nullptr;
+    std::function<void(LanguageWindow&)> onShow;
+};
+
+struct RecordingHelpView : Recorder<HelpWindowView> {
+    using Recorder::Recorder;
+    void bringToFront() override { say("bringToFront"); }
+};
+
+// The main window's view keeps the box text; pending events run a test's hook.
+class RecordingView : public Recorder<MainWindowView> {
+  public:
+    RecordingView() : Recorder(log, "frmHaupt") {}
+    void setTimerInterval(ControlId c, int ms) override {
+        line(c, "interval " + std::to_string(ms));
+    }
     std::u16string boxText() override { return box; }
     void insertAtBoxFront(const std::u16string& text) override;
     void replaceBoxText(const std::u16string& text) override;
-    void selectAllText(ControlId c) override { note("selectAll", c, u""); }
-    void setBusyPointer(bool busy) override { line(busy ? "busy 1" : "busy 0"); }
-    void repaint() override { line("repaint"); }
+    void selectAllText(ControlId c) override { line(c, "selectAll"); }
+    void setBusyPointer(bool busy) override { say(busy ? "busy 1" : "busy 0"); }
+    void repaint() override { say("repaint"); }
     void processPendingEvents() override;
     void openLanguageWindowModally(LanguageWindow& window) override;
     HelpWindowView& createHelpWindow(HelpWindow& window) override;
-    void showMessage(const std::u16string& text) override { line("message " + utf8(text)); }
-    void endProgram(int status) override { line("end " + std::to_string(status)); }
+    void showMessage(const std::u16string& text) override {
+        log.push_back("message " + logForm(text));
+    }
+    void endProgram(int status) override { log.push_back("end " + std::to_string(status)); }
 
     // The log from line `from` on, with `routePath` written as <route>.
-    std::string logText(const std::string& routePath = {}, std::size_t from = 0) const;
-    void line(const std::string& text) { log.push_back(text); }
-    void note(const char* what, ControlId control, const std::u16string& value);
-    static std::string utf8(const std::u16string& text);
+    std::string logText(const std::string& routePath, std::size_t from = 0) const;
 
     std::vector<std::string> log;
     std::u16string box;
-    std::function<void(LanguageWindow&)> onLanguageWindow;
     std::function<void()> onPendingEvents;
-    int helpWindowsMade = 0;
+    RecordingLanguageView frmLang{log, "frmLang"};
+    RecordingHelpView frmHilfe{log, "frmHilfe"};
     HelpWindow* help = nullptr;
-
-  private:
-    struct SmallWindow : LanguageWindowView, HelpWindowView {
-        explicit SmallWindow(RecordingView& owner, const char* name)
-            : m_owner(owner), m_name(name) {}
-        void setCaption(ControlId c, const std::u16string& s) override {
-            m_owner.note("caption", c, s);
-        }
-        void setToolTip(ControlId c, const std::u16string& s) override {
-            m_owner.note("tip", c, s);
-        }
-        void setEnabled(ControlId c, bool on) override { m_owner.setEnabled(c, on); }
-        void setVisible(ControlId c, bool on) override { m_owner.setVisible(c, on); }
-        void setPosition(ControlId c, int left, int top) override {
-            m_owner.setPosition(c, left, top);
-        }
-        void setListItems(ControlId c, const std::vector<std::u16string>& i) override {
-            m_owner.setListItems(c, i);
-        }
-        void setListIndex(ControlId c, int index) override { m_owner.setListIndex(c, index); }
-        void setWindowCaption(const std::u16string& s) override;
-        void showCentred() override;
-        void closeWindow() override { m_owner.line(m_name + " close"); }
-        void bringToFront() override { m_owner.line(m_name + " bringToFront"); }
-        RecordingView& m_owner;
-        std::string m_name;
-        LanguageWindow* language = nullptr;
-    };
-    SmallWindow m_frmLang{*this, "frmLang"};
-    SmallWindow m_frmHilfe{*this, "frmHilfe"};
+    int helpWindowsMade = 0;
 };
 
 }  // namespace veltrano::test

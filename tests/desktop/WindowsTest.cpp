@@ -31,9 +31,7 @@ class DesktopWindows : public ::testing::Test {
     // Form_Load, with the language window answered as a user would.
     void load(const std::string& language) {
         if (language == "deutsch") {
-            view.onLanguageWindow = [](LanguageWindow& w) {
-                w.listIndexChanged(frmLang_cmbLang, 1);
-            };
+            view.frmLang.onShow = [](LanguageWindow& w) { w.listIndexChanged(frmLang_cmbLang, 1); };
         }
         window.Form_Load();
     }
@@ -156,7 +154,7 @@ TEST_F(DesktopWindows, CtrlASelectsTheWholeBoxAndOtherKeysDoNothing) {
         EXPECT_EQ(KeyAscii, typed);
     }
     ASSERT_EQ(view.log.size(), 1U);
-    EXPECT_EQ(view.log[0], "frmHaupt.txtAnzeige selectAll ");
+    EXPECT_EQ(view.log[0], "frmHaupt.txtAnzeige selectAll");
 }
 
 TEST_F(DesktopWindows, HelpWindowIsMadeOnceAndLoadsAgainAfterItWasClosed) {
