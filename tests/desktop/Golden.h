@@ -9,7 +9,8 @@
 
 namespace veltrano::test {
 
-// Compares `actual` with tests/golden/desktop/<name>.txt and names the first line that differs.
+// Compares `actual` with tests/golden/desktop/<name>.txt and names the first line that differs
+// (a missing file differs at line 1).
 // VELTRANO_UPDATE_GOLDEN=1 writes the file instead, for a reviewed change of behaviour.
 inline void expectGolden(const std::string& name, const std::string& actual) {
     const char* source = std::getenv("VELTRANO_SOURCE_DIR");
@@ -19,22 +20,19 @@ inline void expectGolden(const std::string& name, const std::string& actual) {
         std::ofstream(path, std::ios::binary) << actual;
         return;
     }
-    std::ifstream file(path, std::ios::binary);
-    ASSERT_TRUE(file) << "no golden file " << path;
-    std::stringstream expected(std::string(std::istreambuf_iterator<char>(file), {}));
-    std::stringstream got(actual);
+    std::ifstream expected(path, std::ios::binary);
+    std::istringstream got(actual);
     std::string want;
     std::string have;
     for (int number = 1;; ++number) {
-        const bool moreWanted = static_cast<bool>(std::getline(expected, want));
-        const bool moreHad = static_cast<bool>(std::getline(got, have));
-        if (!moreWanted && !moreHad) {
+        const bool wanted = !!std::getline(expected, want);
+        const bool had = !!std::getline(got, have);
+        ASSERT_TRUE(wanted == had && want == have)
+            << name << ": line " << number << " differs\n  expected: " << (wanted ? want : "<end>")
+            << "\n  actual:   " << (had ? have : "<end>");
+        if (!wanted) {
             return;
         }
-        ASSERT_TRUE(moreWanted && moreHad && want == have)
-            << name << ": line " << number
-            << " differs\n  expected: " << (moreWanted ? want : "<end>")
-            << "\n  actual:   " << (moreHad ? have : "<end>");
     }
 }
 

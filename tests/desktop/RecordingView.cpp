@@ -1,6 +1,5 @@
 #include "RecordingView.h"
 
-#include "desktop/ControlTable.h"
 #include "desktop/LanguageWindow.h"
 #include "platform/TextCodec.h"
 
@@ -14,20 +13,9 @@ std::string logForm(const std::u16string& text) {
     return out;
 }
 
-template <typename View>
-void Recorder<View>::line(ControlId c, const std::string& what) {
-    m_log.push_back(m_name + "." + ControlTable::control(c).name + " " + what);
-}
-
-template class Recorder<MainWindowView>;
-template class Recorder<LanguageWindowView>;
-template class Recorder<HelpWindowView>;
-
 void RecordingLanguageView::showCentred() {
     say("showCentred");
-    if (onShow) {
-        onShow(*model);
-    }
+    onShow(*model);
     model->click(ControlId::frmLang_cmdOK);
 }
 
@@ -43,9 +31,7 @@ void RecordingView::replaceBoxText(const std::u16string& text) {
 
 void RecordingView::processPendingEvents() {
     log.push_back("events");
-    if (onPendingEvents) {
-        onPendingEvents();
-    }
+    onPendingEvents();
 }
 
 void RecordingView::openLanguageWindowModally(LanguageWindow& window) {
@@ -54,7 +40,6 @@ void RecordingView::openLanguageWindowModally(LanguageWindow& window) {
 }
 
 HelpWindowView& RecordingView::createHelpWindow(HelpWindow& window) {
-    ++helpWindowsMade;
     help = &window;
     log.push_back("frmHilfe made");
     return frmHilfe;

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/ControlTable.h"
 #include "desktop/HelpWindowView.h"
 #include "desktop/LanguageWindowView.h"
 #include "desktop/MainWindowView.h"
@@ -46,9 +47,7 @@ class Recorder : public View {
         }
         note(c, "items", all);
     }
-    void setListIndex(ControlId c, int index) override {
-        line(c, "index " + std::to_string(index));
-    }
+    void setListIndex(ControlId c, int i) override { line(c, "index " + std::to_string(i)); }
     void setWindowCaption(const std::u16string& s) override { say("caption " + logForm(s)); }
     void showCentred() override { say("showCentred"); }
 
@@ -56,7 +55,9 @@ class Recorder : public View {
     void note(ControlId c, const char* what, const std::u16string& s) {
         line(c, std::string(what) + " " + logForm(s));
     }
-    void line(ControlId c, const std::string& what);
+    void line(ControlId c, const std::string& what) {
+        m_log.push_back(m_name + "." + ControlTable::control(c).name + " " + what);
+    }
 
   private:
     std::vector<std::string>& m_log;
@@ -69,7 +70,7 @@ struct RecordingLanguageView : Recorder<LanguageWindowView> {
     void showCentred() override;
     void closeWindow() override { say("close"); }
     LanguageWindow* model = nullptr;
-    std::function<void(LanguageWindow&)> onShow;
+    std::function<void(LanguageWindow&)> onShow = [](LanguageWindow&) {};
 };
 
 struct RecordingHelpView : Recorder<HelpWindowView> {
@@ -81,9 +82,7 @@ struct RecordingHelpView : Recorder<HelpWindowView> {
 class RecordingView : public Recorder<MainWindowView> {
   public:
     RecordingView() : Recorder(log, "frmHaupt") {}
-    void setTimerInterval(ControlId c, int ms) override {
-        line(c, "interval " + std::to_string(ms));
-    }
+    void setTimerInterval(ControlId c, int n) override { line(c, "interval " + std::to_string(n)); }
     std::u16string boxText() override { return box; }
     void insertAtBoxFront(const std::u16string& text) override;
     void replaceBoxText(const std::u16string& text) override;
@@ -93,9 +92,7 @@ class RecordingView : public Recorder<MainWindowView> {
     void processPendingEvents() override;
     void openLanguageWindowModally(LanguageWindow& window) override;
     HelpWindowView& createHelpWindow(HelpWindow& window) override;
-    void showMessage(const std::u16string& text) override {
-        log.push_back("message " + logForm(text));
-    }
+    void showMessage(const std::u16string& t) override { log.push_back("message " + logForm(t)); }
     void endProgram(int status) override { log.push_back("end " + std::to_string(status)); }
 
     // The log from line `from` on, with `routePath` written as <route>.
@@ -103,11 +100,10 @@ class RecordingView : public Recorder<MainWindowView> {
 
     std::vector<std::string> log;
     std::u16string box;
-    std::function<void()> onPendingEvents;
+    std::function<void()> onPendingEvents = [] {};
     RecordingLanguageView frmLang{log, "frmLang"};
     RecordingHelpView frmHilfe{log, "frmHilfe"};
     HelpWindow* help = nullptr;
-    int helpWindowsMade = 0;
 };
 
 }  // namespace veltrano::test
