@@ -67,8 +67,8 @@ constexpr int kKeyAsciiCtrlA = 1;
 
 frmHaupt::frmHaupt(ProcessEnd processEnd)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_processEnd(std::move(processEnd)),
-      m_controls(*this, WindowId::frmHaupt) {
+      QtControlView(*this, WindowId::frmHaupt),
+      m_processEnd(std::move(processEnd)) {
     const WindowSpec& design = ControlTable::window(WindowId::frmHaupt);
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf16(design.caption));
@@ -156,34 +156,6 @@ bool frmHaupt::keyPressInProtocolBox(QEvent* event) {
 }
 
 // --- controls ------------------------------------------------------------------------------
-
-void frmHaupt::setCaption(ControlId control, const std::u16string& caption) {
-    m_controls.setCaption(control, caption);
-}
-
-void frmHaupt::setToolTip(ControlId control, const std::u16string& tip) {
-    m_controls.setToolTip(control, tip);
-}
-
-void frmHaupt::setEnabled(ControlId control, bool enabled) {
-    m_controls.setEnabled(control, enabled);
-}
-
-void frmHaupt::setVisible(ControlId control, bool visible) {
-    m_controls.setVisible(control, visible);
-}
-
-void frmHaupt::setPosition(ControlId control, int left, int top) {
-    m_controls.setPosition(control, left, top);
-}
-
-void frmHaupt::setListItems(ControlId list, const std::vector<std::u16string>& items) {
-    m_controls.setListItems(list, items);
-}
-
-void frmHaupt::setListIndex(ControlId list, int index) {
-    m_controls.setListIndex(list, index);
-}
 
 void frmHaupt::setTimerInterval(ControlId timer, int milliseconds) {
     QTimer* ticker = m_controls.timer(timer);

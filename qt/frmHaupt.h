@@ -6,7 +6,7 @@
 
 #include "desktop/MainWindow.h"
 #include "desktop/MainWindowView.h"
-#include "qt/QtControls.h"
+#include "qt/QtControlView.h"
 
 class QCloseEvent;
 
@@ -15,7 +15,7 @@ namespace veltrano {
 class frmHilfe;
 
 // The main window in Qt: draws what MainWindow decides and hands it the user's events.
-class frmHaupt : public QWidget, public MainWindowView {
+class frmHaupt : public QWidget, public QtControlView<MainWindowView> {
   public:
     using ProcessEnd = std::function<void(int exitStatus)>;
 
@@ -32,13 +32,6 @@ class frmHaupt : public QWidget, public MainWindowView {
     static void endProcessNow(int exitStatus);
 
     // --- MainWindowView --------------------------------------------------------------------
-    void setCaption(ControlId control, const std::u16string& caption) override;
-    void setToolTip(ControlId control, const std::u16string& tip) override;
-    void setEnabled(ControlId control, bool enabled) override;
-    void setVisible(ControlId control, bool visible) override;
-    void setPosition(ControlId control, int left, int top) override;
-    void setListItems(ControlId list, const std::vector<std::u16string>& items) override;
-    void setListIndex(ControlId list, int index) override;
     void setWindowCaption(const std::u16string& caption) override;
     void showCentred() override;
     void setTimerInterval(ControlId timer, int milliseconds) override;
@@ -54,6 +47,8 @@ class frmHaupt : public QWidget, public MainWindowView {
     void showMessage(const std::u16string& text) override;
     void endProgram(int exitStatus) override;
 
+    using QtControlView::setEnabled;
+    using QtControlView::setVisible;
     using QWidget::setEnabled;
     using QWidget::setVisible;
 
@@ -70,7 +65,6 @@ class frmHaupt : public QWidget, public MainWindowView {
     void showBoxStart();
 
     ProcessEnd m_processEnd;
-    QtControls m_controls;
     std::unique_ptr<MainWindow> m_model;
     // Made by the model's first Help; goes before the model whose HelpWindow it serves.
     std::unique_ptr<frmHilfe> m_frmHilfe;

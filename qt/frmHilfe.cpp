@@ -14,8 +14,8 @@ namespace veltrano {
 frmHilfe::frmHilfe(HelpWindow& model)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_model(model),
-      m_controls(*this, WindowId::frmHilfe) {
+      QtControlView(*this, WindowId::frmHilfe),
+      m_model(model) {
     const WindowSpec& design = ControlTable::window(WindowId::frmHilfe);
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf16(design.caption));
@@ -25,34 +25,6 @@ frmHilfe::frmHilfe(HelpWindow& model)
         ->setPixmap(HelpPicture::draw(HelpPictureContent::german()));
     m_controls.as<QLabel>(ControlId::frmHilfe_imgEng)
         ->setPixmap(HelpPicture::draw(HelpPictureContent::english()));
-}
-
-void frmHilfe::setCaption(ControlId control, const std::u16string& caption) {
-    m_controls.setCaption(control, caption);
-}
-
-void frmHilfe::setToolTip(ControlId control, const std::u16string& tip) {
-    m_controls.setToolTip(control, tip);
-}
-
-void frmHilfe::setEnabled(ControlId control, bool enabled) {
-    m_controls.setEnabled(control, enabled);
-}
-
-void frmHilfe::setVisible(ControlId control, bool visible) {
-    m_controls.setVisible(control, visible);
-}
-
-void frmHilfe::setPosition(ControlId control, int left, int top) {
-    m_controls.setPosition(control, left, top);
-}
-
-void frmHilfe::setListItems(ControlId list, const std::vector<std::u16string>& items) {
-    m_controls.setListItems(list, items);
-}
-
-void frmHilfe::setListIndex(ControlId list, int index) {
-    m_controls.setListIndex(list, index);
 }
 
 void frmHilfe::setWindowCaption(const std::u16string& caption) {

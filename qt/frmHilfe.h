@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "desktop/HelpWindowView.h"
-#include "qt/QtControls.h"
+#include "qt/QtControlView.h"
 
 class QCloseEvent;
 
@@ -12,22 +12,16 @@ namespace veltrano {
 class HelpWindow;
 
 // The help window in Qt: the two help pictures, modeless, with a close button.
-class frmHilfe : public QWidget, public HelpWindowView {
+class frmHilfe : public QWidget, public QtControlView<HelpWindowView> {
   public:
     explicit frmHilfe(HelpWindow& model);
 
     // --- HelpWindowView --------------------------------------------------------------------
-    void setCaption(ControlId control, const std::u16string& caption) override;
-    void setToolTip(ControlId control, const std::u16string& tip) override;
-    void setEnabled(ControlId control, bool enabled) override;
-    void setVisible(ControlId control, bool visible) override;
-    void setPosition(ControlId control, int left, int top) override;
-    void setListItems(ControlId list, const std::vector<std::u16string>& items) override;
-    void setListIndex(ControlId list, int index) override;
     void setWindowCaption(const std::u16string& caption) override;
     void showCentred() override;
     void bringToFront() override;
 
+    using QtControlView::setVisible;
     using QWidget::setVisible;
 
   protected:
@@ -35,7 +29,6 @@ class frmHilfe : public QWidget, public HelpWindowView {
 
   private:
     HelpWindow& m_model;
-    QtControls m_controls;
 };
 
 }  // namespace veltrano

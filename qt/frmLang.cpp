@@ -11,7 +11,7 @@ namespace veltrano {
 
 frmLang::frmLang(LanguageWindow& model, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_controls(*this, WindowId::frmLang) {
+      QtControlView(*this, WindowId::frmLang) {
     const WindowSpec& design = ControlTable::window(WindowId::frmLang);
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf16(design.caption));
@@ -22,34 +22,6 @@ frmLang::frmLang(LanguageWindow& model, QWidget* owner)
             [&model](int index) { model.listIndexChanged(ControlId::frmLang_cmbLang, index); });
     connect(m_controls.as<QPushButton>(ControlId::frmLang_cmdOK), &QPushButton::clicked, this,
             [&model] { model.click(ControlId::frmLang_cmdOK); });
-}
-
-void frmLang::setCaption(ControlId control, const std::u16string& caption) {
-    m_controls.setCaption(control, caption);
-}
-
-void frmLang::setToolTip(ControlId control, const std::u16string& tip) {
-    m_controls.setToolTip(control, tip);
-}
-
-void frmLang::setEnabled(ControlId control, bool enabled) {
-    m_controls.setEnabled(control, enabled);
-}
-
-void frmLang::setVisible(ControlId control, bool visible) {
-    m_controls.setVisible(control, visible);
-}
-
-void frmLang::setPosition(ControlId control, int left, int top) {
-    m_controls.setPosition(control, left, top);
-}
-
-void frmLang::setListItems(ControlId list, const std::vector<std::u16string>& items) {
-    m_controls.setListItems(list, items);
-}
-
-void frmLang::setListIndex(ControlId list, int index) {
-    m_controls.setListIndex(list, index);
 }
 
 void frmLang::setWindowCaption(const std::u16string& caption) {

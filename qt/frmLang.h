@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "desktop/LanguageWindowView.h"
-#include "qt/QtControls.h"
+#include "qt/QtControlView.h"
 
 class QCloseEvent;
 
@@ -12,22 +12,16 @@ namespace veltrano {
 class LanguageWindow;
 
 // The language window in Qt: a modal dialog with no way out but OK.
-class frmLang : public QDialog, public LanguageWindowView {
+class frmLang : public QDialog, public QtControlView<LanguageWindowView> {
   public:
     frmLang(LanguageWindow& model, QWidget* owner);
 
     // --- LanguageWindowView ----------------------------------------------------------------
-    void setCaption(ControlId control, const std::u16string& caption) override;
-    void setToolTip(ControlId control, const std::u16string& tip) override;
-    void setEnabled(ControlId control, bool enabled) override;
-    void setVisible(ControlId control, bool visible) override;
-    void setPosition(ControlId control, int left, int top) override;
-    void setListItems(ControlId list, const std::vector<std::u16string>& items) override;
-    void setListIndex(ControlId list, int index) override;
     void setWindowCaption(const std::u16string& caption) override;
     void showCentred() override;
     void closeWindow() override;
 
+    using QtControlView::setVisible;
     // Centred once it shows, when the size of its frame is known.
     void setVisible(bool visible) override;
 
@@ -37,7 +31,6 @@ class frmLang : public QDialog, public LanguageWindowView {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QtControls m_controls;
     bool m_closingByOk = false;
 };
 
