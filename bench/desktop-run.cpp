@@ -15,8 +15,7 @@
 #include <filesystem>
 
 #include "platform/HeapTuning.h"
-#include "ui/DesktopProgramControl.h"
-#include "ui/frmHaupt.h"
+#include "qt/frmHaupt.h"
 
 namespace {
 
@@ -62,13 +61,12 @@ int main(int argc, char** argv) {
     std::filesystem::current_path(argv[1]);
 
     int endStatus = -1;
-    veltrano::DesktopProgramControl program([&](int status) { endStatus = status; });
     QTimer answerer;
     answerer.setInterval(5);
     QObject::connect(&answerer, &QTimer::timeout, &answerModalWindow);
     answerer.start();
 
-    veltrano::frmHaupt window(program);
+    veltrano::frmHaupt window([&](int status) { endStatus = status; });
     window.Form_Load();
     if (endStatus >= 0) {
         std::fprintf(stderr, "desktop-run: the program ended at start-up (%d)\n", endStatus);

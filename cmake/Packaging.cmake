@@ -1,6 +1,6 @@
 # The Debian package: `cpack -G DEB` in a build folder makes veltrano_<version>_<arch>.deb with
 # both programs, the "Open with" entry for .trk files, the icon and the manual page. The
-# files come from the install() rules of cli/ and ui/.
+# files come from the install() rules of cli/ and qt/.
 set(CPACK_PACKAGE_NAME veltrano)
 set(CPACK_PACKAGE_VENDOR "Veltrano")
 set(CPACK_PACKAGE_CONTACT "Veltrano maintainers <maintainers@veltrano.example>")

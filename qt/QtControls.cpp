@@ -1,0 +1,208 @@
+#include "qt/QtControls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <algorithm>
+
+#include "qt/WindowGeometry.h"
+
+namespace veltrano {
+
+namespace {
+
+QString text(const char16_t* characters) {
+    return QString::fromUtf16(characters);
+}
+
+QColor colour(int rgb) {
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+QWidget* makePictureBox(const ControlSpec& spec, QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setAutoFillBackground(true);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, colour(spec.backColour));
+    frame->setPalette(palette);
+    // A picture box takes the focus in its turn of the tab order, though it shows nothing.
+    frame->setFocusPolicy(Qt::StrongFocus);
+    return frame;
+}
+
+QWidget* makeTextBox(const ControlSpec& spec, QWidget* parent) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setFont(QtControls::font(spec.font));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, colour(spec.backColour));
+    palette.setColor(QPalette::Text, colour(spec.foreColour));
+    box->setPalette(palette);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+QWidget* makeLabel(const ControlSpec& spec, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text(spec.caption));
+    return label;
+}
+
+QWidget* makeComboBox(const ControlSpec& spec, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    for (const char16_t* item : spec.items) {
+        list->addItem(text(item));
+    }
+    return list;
+}
+
+QWidget* makeCheckBox(const ControlSpec& spec, QWidget* parent) {
+    auto* box = new QCheckBox(text(spec.caption), parent);
+    // The tick box stands to the right of its caption.
+    box->setLayoutDirection(Qt::RightToLeft);
+    return box;
+}
+
+QWidget* makeImage(QWidget* parent) {
+    auto* image = new QLabel(parent);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return image;
+}
+
+}  // namespace
+
+QtControls::QtControls(QWidget& window, WindowId id) {
+    for (const ControlSpec& spec : ControlTable::controls()) {
+        if (spec.window != id) {
+            continue;
+        }
+        if (spec.kind == ControlKind::Timer) {
+            auto* timer = new QTimer(&window);
+            timer->setObjectName(QString::fromLatin1(spec.name));
+            timer->setInterval(spec.interval);
+            if (spec.interval > 0) {
+                timer->start();
+            }
+            m_timers[slot(spec.id)] = timer;
+            continue;
+        }
+        QWidget* control = create(spec, window);
+        control->setObjectName(QString::fromLatin1(spec.name));
+        placeInTwips(*control, spec.place);
+        if (!spec.visible) {
+            control->setVisible(false);
+        }
+        m_widgets[slot(spec.id)] = control;
+    }
+    arrangeTabOrder(id);
+}
+
+QWidget* QtControls::create(const ControlSpec& spec, QWidget& window) {
+    QWidget* parent = spec.onWindow() ? &window : widget(spec.parent);
+    switch (spec.kind) {
+        case ControlKind::PictureBox:
+            return makePictureBox(spec, parent);
+        case ControlKind::CommandButton:
+            return new QPushButton(text(spec.caption), parent);
+        case ControlKind::TextBox:
+            return makeTextBox(spec, parent);
+        case ControlKind::ComboBox:
+            return makeComboBox(spec, parent);
+        case ControlKind::CheckBox:
+            return makeCheckBox(spec, parent);
+        case ControlKind::Image:
+            return makeImage(parent);
+        case ControlKind::Label:
+        case ControlKind::Timer:
+            break;
+    }
+    return makeLabel(spec, parent);
+}
+
+void QtControls::arrangeTabOrder(WindowId id) {
+    std::vector<const ControlSpec*> order;
+    for (const ControlSpec& spec : ControlTable::controls()) {
+        if (spec.window == id && spec.tabIndex >= 0) {
+            order.push_back(&spec);
+        }
+    }
+    std::ranges::sort(order, {}, &ControlSpec::tabIndex);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(widget(order[i - 1]->id), widget(order[i]->id));
+    }
+}
+
+void QtControls::setCaption(ControlId control, const std::u16string& caption) {
+    const QString value = QString::fromStdU16String(caption);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget(control))) {
+        button->setText(value);
+    } else if (auto* label = qobject_cast<QLabel*>(widget(control))) {
+        label->setText(value);
+    }
+}
+
+void QtControls::setToolTip(ControlId control, const std::u16string& tip) {
+    widget(control)->setToolTip(QString::fromStdU16String(tip));
+}
+
+void QtControls::setEnabled(ControlId control, bool enabled) {
+    widget(control)->setEnabled(enabled);
+}
+
+void QtControls::setVisible(ControlId control, bool visible) {
+    widget(control)->setVisible(visible);
+}
+
+void QtControls::setPosition(ControlId control, int left, int top) {
+    widget(control)->move(twipsToPixels(left), twipsToPixels(top));
+}
+
+void QtControls::setListItems(ControlId list, const std::vector<std::u16string>& items) {
+    auto* combo = as<QComboBox>(list);
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    for (const std::u16string& item : items) {
+        combo->addItem(QString::fromStdU16String(item));
+    }
+    combo->setCurrentIndex(-1);
+}
+
+void QtControls::setListIndex(ControlId list, int index) {
+    auto* combo = as<QComboBox>(list);
+    const QSignalBlocker quiet(combo);
+    combo->setCurrentIndex(index);
+}
+
+QFont QtControls::dialogFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    // The faces that stand in for the narrow dialog face run a little wider; at 7.5 points
+    // the longest captions ("Ändere alle Pickups" with its tick box) fit their controls.
+    font.setPointSizeF(7.5);
+    return font;
+}
+
+QFont QtControls::font(FontId id) {
+    if (id == FontId::Dialog) {
+        return dialogFont();
+    }
+    QFont protocolFont(QStringLiteral("Courier New"));
+    protocolFont.setStyleHint(QFont::TypeWriter);
+    protocolFont.setPointSizeF(8.25);
+    protocolFont.setWeight(QFont::Normal);
+    return protocolFont;
+}
+
+}  // namespace veltrano

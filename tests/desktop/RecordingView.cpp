@@ -1,0 +1,60 @@
+#include "RecordingView.h"
+
+#include "desktop/LanguageWindow.h"
+#include "platform/TextCodec.h"
+
+namespace veltrano::test {
+
+std::string logForm(const std::u16string& text) {
+    std::string out;
+    for (const char c : TextCodec::toUtf8(text)) {
+        out += c == '\r' ? std::string("\\r") : c == '\n' ? std::string("\\n") : std::string(1, c);
+    }
+    return out;
+}
+
+void RecordingLanguageView::showCentred() {
+    say("showCentred");
+    onShow(*model);
+    model->click(ControlId::frmLang_cmdOK);
+}
+
+void RecordingView::insertAtBoxFront(const std::u16string& text) {
+    log.push_back("box insert " + logForm(text));
+    box.insert(0, text);
+}
+
+void RecordingView::replaceBoxText(const std::u16string& text) {
+    log.push_back("box replace " + logForm(text));
+    box = text;
+}
+
+void RecordingView::processPendingEvents() {
+    log.push_back("events");
+    onPendingEvents();
+}
+
+void RecordingView::openLanguageWindowModally(LanguageWindow& window) {
+    frmLang.model = &window;
+    window.show(frmLang);
+}
+
+HelpWindowView& RecordingView::createHelpWindow(HelpWindow& window) {
+    help = &window;
+    log.push_back("frmHilfe made");
+    return frmHilfe;
+}
+
+std::string RecordingView::logText(const std::string& routePath, std::size_t from) const {
+    std::string text;
+    for (std::size_t i = from; i < log.size(); ++i) {
+        std::string entry = log[i];
+        for (std::size_t at; (at = entry.find(routePath)) != std::string::npos;) {
+            entry.replace(at, routePath.size(), "<route>");
+        }
+        text += entry + "\n";
+    }
+    return text;
+}
+
+}  // namespace veltrano::test

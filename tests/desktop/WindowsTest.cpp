@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "Golden.h"
+#include "RecordingView.h"
+#include "desktop/HelpWindow.h"
+#include "desktop/LanguageWindow.h"
+#include "desktop/MainWindow.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/TempRoute.h"
+
+namespace veltrano::test {
+namespace {
+
+using enum ControlId;
+
+// The main window's model on a recording view, started in a temporary route folder.
+class DesktopWindows : public ::testing::Test {
+  protected:
+    DesktopWindows() : m_previous(std::filesystem::current_path()) {
+        std::filesystem::current_path(route.path());
+    }
+    ~DesktopWindows() override { std::filesystem::current_path(m_previous); }
+
+    void makeStartable(bool withWorldFile = true) const {
+        route.makeUsableRoute();
+        if (withWorldFile) {
+            route.writeBytes("WORLD/w-000000+000000.w",
+                             "SIMISA@@@@@@@@@@JINX0w0t______\r\n\r\nTr_Worldfile (\r\n)\r\n");
+        }
+    }
+    // Form_Load, with the language window answered as a user would.
+    void load(const std::string& language) {
+        if (language == "deutsch") {
+            view.frmLang.onShow = [](LanguageWindow& w) { w.listIndexChanged(frmLang_cmbLang, 1); };
+        }
+        window.Form_Load();
+    }
+    std::string logFrom(std::size_t line) const { return view.logText(route.path(), line); }
+
+    TempRoute route;
+    RecordingView view;
+    FileSystem fileSystem;
+    FixedClock clock;
+    SteppedPace pace;
+    MainWindow window{view, fileSystem, clock, pace};
+
+  private:
+    std::filesystem::path m_previous;
+};
+
+class StartUp : public DesktopWindows,
+                public ::testing::WithParamInterface<std::tuple<std::string, std::string>> {};
+
+TEST_P(StartUp, RecordsTheWindowsCallsInOrder) {
+    const auto& [folder, language] = GetParam();
+    if (folder != "unusable") {
+        makeStartable(folder == "startable");
+    }
+    load(language);
+    expectGolden("StartUp_" + folder + "_" + language, logFrom(0));
+    EXPECT_EQ(window.state().gstrLanguage, language);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FoldersAndLanguages, StartUp,
+    ::testing::Combine(::testing::Values("startable", "unusable", "noWorldFile"),
+                       ::testing::Values("english", "deutsch")),
+    [](const auto& row) { return std::get<0>(row.param) + "_" + std::get<1>(row.param); });
+
+TEST_F(DesktopWindows, LanguageSwitchKeepsTheFillLevel) {
+    makeStartable();
+    load("english");
+    const std::size_t start = view.log.size();
+    window.listIndexChanged(cmbFuellstand, 3);
+    window.listIndexChanged(cmbLang, 1);
+    EXPECT_EQ(window.state().gvarFuellstand, 3);
+    EXPECT_EQ(window.state().gstrSaveFolder, u"_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur");
+    expectGolden("LanguageSwitch", logFrom(start));
+}
+
+TEST_F(DesktopWindows, RunLocksAtOnceAndTimer1UnlocksAfterIt) {
+    makeStartable();
+    load("english");
+    const std::size_t start = view.log.size();
+    view.onPendingEvents = [&] {
+        // What the user does while the run yields reaches no handler.
+        window.click(cmdQuit);
+        window.listIndexChanged(cmbLang, 1);
+        window.mouseUp(cmdCorrectPickups, 1, 0, 10, 10);
+    };
+    window.mouseUp(cmdCorrectPickups, 2, 0, 10, 10);
+    const auto first = view.log.begin() + static_cast<std::ptrdiff_t>(start);
+    EXPECT_EQ(std::count_if(first, first + 7, [](auto& l) { return l.ends_with(" enabled 0"); }),
+              7);
+    EXPECT_NE(std::find(first, view.log.end(), "events"), view.log.end());
+    EXPECT_EQ(window.state().gstrLanguage, "english");
+    EXPECT_EQ(view.box, window.state().gstrProtokoll.text());
+    window.timerTick(Timer1);
+    EXPECT_TRUE(window.enabled(cmdQuit));
+    window.click(cmdQuit);
+    EXPECT_EQ(view.log.back(), "end 0");
+}
+
+TEST_F(DesktopWindows, AnimationStepsOneFrameATickAndResetsWhenStopped) {
+    window.setAnimationInterval(100);
+    for (int tick = 0; tick < 5; ++tick) {
+        window.timerTick(tmrBlinken);
+    }
+    window.timerTick(Timer1);  // a running animation stays as it is
+    window.setAnimationInterval(0);
+    window.timerTick(Timer1);
+    expectGolden("Animation", logFrom(0));
+}
+
+TEST_F(DesktopWindows, ProtocolBoxGetsWhatIsNewInFrontTheWholeTextAfterAnEditAndCtrlA) {
+    Protocol& protocol = window.state().gstrProtokoll;
+    const auto show = [&](const char16_t* entry, int msLater) {
+        pace.time += std::chrono::milliseconds(msLater);
+        protocol.prepend(entry);
+        window.showProtocol(protocol);
+    };
+    show(u"one\r\n", 0);
+    show(u"two\r\n", 5);  // too soon: waits for the next due yield
+    window.yieldToEvents();
+    pace.due = true;
+    window.yieldToEvents();
+    show(u"three\r\n", 20);
+    view.box = u"edited by hand";
+    window.boxTextChanged(txtAnzeige);
+    show(u"four\r\n", 20);
+    show(u"five\r\n", 1);
+    EXPECT_EQ(window.protocolBoxText(), protocol.text());
+    window.click(cmdClear);
+    EXPECT_TRUE(protocol.empty());
+    show(u"six\r\n", 20);
+    // Ctrl+A selects the whole box; other keys are left to the box.
+    for (int KeyAscii : {1, 97, 13}) {
+        window.keyPress(txtAnzeige, KeyAscii);
+    }
+    expectGolden("ProtocolBox", logFrom(0));
+}
+
+TEST_F(DesktopWindows, HelpWindowIsMadeOnceAndLoadsAgainAfterItWasClosed) {
+    window.state().gstrLanguage = "deutsch";
+    window.click(cmdHelp);
+    window.click(cmdHelp);
+    ASSERT_NE(view.help, nullptr);
+    view.help->Form_Unload();
+    window.state().gstrLanguage = "english";
+    window.click(cmdHelp);
+    EXPECT_TRUE(window.helpWindow()->loaded());
+    expectGolden("HelpWindow", logFrom(0));
+}
+
+}  // namespace
+}  // namespace veltrano::test
