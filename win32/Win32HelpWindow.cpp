@@ -1,24 +1,13 @@
 #include "win32/Win32HelpWindow.h"
 
 #include "win32/HelpPicturePainter.h"
-#include "win32/WideText.h"
 
 namespace veltrano {
 
-namespace {
-
-SIZE clientSize() {
-    const WindowSpec& spec = ControlTable::window(WindowId::frmHilfe);
-    return SIZE{twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight)};
-}
-
-}  // namespace
-
 Win32HelpWindow::Win32HelpWindow(HelpWindow& model)
-    : TopLevelWindow(L"VeltranoHelp", clientSize(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0,
-                     nullptr),
-      m_model(model),
-      m_controls(WindowId::frmHilfe, handle()) {
+    : Win32WindowView(WindowId::frmHilfe, L"VeltranoHelp", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                      0, nullptr),
+      m_model(model) {
     m_controls.setPainter(ControlId::frmHilfe_imgDeu, [](HDC dc, const RECT& area) {
         HelpPicturePainter::paint(dc, area, HelpPictureContent::german());
     });
@@ -33,39 +22,7 @@ LRESULT Win32HelpWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
         m_model.Form_Unload();
         return 0;
     }
-    return TopLevelWindow::handleMessage(message, wParam, lParam);
-}
-
-void Win32HelpWindow::setCaption(ControlId control, const std::u16string& caption) {
-    m_controls.setCaption(control, caption);
-}
-
-void Win32HelpWindow::setToolTip(ControlId control, const std::u16string& tip) {
-    m_controls.setToolTip(control, tip);
-}
-
-void Win32HelpWindow::setEnabled(ControlId control, bool enabled) {
-    m_controls.setEnabled(control, enabled);
-}
-
-void Win32HelpWindow::setVisible(ControlId control, bool visible) {
-    m_controls.setVisible(control, visible);
-}
-
-void Win32HelpWindow::setPosition(ControlId control, int left, int top) {
-    m_controls.setPosition(control, left, top);
-}
-
-void Win32HelpWindow::setListItems(ControlId list, const std::vector<std::u16string>& items) {
-    m_controls.setListItems(list, items);
-}
-
-void Win32HelpWindow::setListIndex(ControlId list, int index) {
-    m_controls.setListIndex(list, index);
-}
-
-void Win32HelpWindow::setWindowCaption(const std::u16string& caption) {
-    setCaptionText(WideText::fromU16(caption));
+    return Win32WindowView::handleMessage(message, wParam, lParam);
 }
 
 void Win32HelpWindow::showCentred() {

@@ -18,11 +18,6 @@ using enum ControlId;
 // A caption without the system menu: no close button, Quit is the way out.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
 
-SIZE clientSize(WindowId window) {
-    const WindowSpec& spec = ControlTable::window(window);
-    return SIZE{twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight)};
-}
-
 // The Button and Shift values of a mouse event: 1 left, 2 right, 4 middle; 1 shift, 2 ctrl,
 // 4 alt.
 int buttonOf(UINT message) {
@@ -37,8 +32,7 @@ int shiftOf(WPARAM keys) {
 }  // namespace
 
 Win32MainWindow::Win32MainWindow()
-    : TopLevelWindow(L"VeltranoMain", clientSize(WindowId::frmHaupt), kStyle, 0, nullptr),
-      m_controls(WindowId::frmHaupt, handle()) {
+    : Win32WindowView(WindowId::frmHaupt, L"VeltranoMain", kStyle, 0, nullptr) {
     drawAnimationFrames();
     startDesignTimers();
     const auto self = reinterpret_cast<DWORD_PTR>(this);
@@ -97,7 +91,7 @@ LRESULT Win32MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
         default:
             break;
     }
-    return TopLevelWindow::handleMessage(message, wParam, lParam);
+    return Win32WindowView::handleMessage(message, wParam, lParam);
 }
 
 void Win32MainWindow::command(HWND native, int code) {
@@ -153,38 +147,6 @@ LRESULT CALLBACK Win32MainWindow::protocolBoxProc(HWND box, UINT message, WPARAM
         wParam = static_cast<WPARAM>(KeyAscii);
     }
     return DefSubclassProc(box, message, wParam, lParam);
-}
-
-void Win32MainWindow::setCaption(ControlId control, const std::u16string& caption) {
-    m_controls.setCaption(control, caption);
-}
-
-void Win32MainWindow::setToolTip(ControlId control, const std::u16string& tip) {
-    m_controls.setToolTip(control, tip);
-}
-
-void Win32MainWindow::setEnabled(ControlId control, bool enabled) {
-    m_controls.setEnabled(control, enabled);
-}
-
-void Win32MainWindow::setVisible(ControlId control, bool visible) {
-    m_controls.setVisible(control, visible);
-}
-
-void Win32MainWindow::setPosition(ControlId control, int left, int top) {
-    m_controls.setPosition(control, left, top);
-}
-
-void Win32MainWindow::setListItems(ControlId list, const std::vector<std::u16string>& items) {
-    m_controls.setListItems(list, items);
-}
-
-void Win32MainWindow::setListIndex(ControlId list, int index) {
-    m_controls.setListIndex(list, index);
-}
-
-void Win32MainWindow::setWindowCaption(const std::u16string& caption) {
-    setCaptionText(WideText::fromU16(caption));
 }
 
 void Win32MainWindow::showCentred() {

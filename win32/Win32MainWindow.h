@@ -6,8 +6,7 @@
 
 #include "desktop/MainWindow.h"
 #include "desktop/MainWindowView.h"
-#include "win32/ChildControls.h"
-#include "win32/TopLevelWindow.h"
+#include "win32/Win32WindowView.h"
 
 namespace veltrano {
 
@@ -16,22 +15,13 @@ class Win32HelpWindow;
 // frmHaupt with the Win32 API: a captioned window without a close button, the controls of the
 // control table, the two timers on the window, the run button and the protocol box subclassed
 // for their mouse releases and typed keys. Every event goes to the MainWindow model.
-class Win32MainWindow : public TopLevelWindow, public MainWindowView {
+class Win32MainWindow : public Win32WindowView<MainWindowView> {
   public:
     Win32MainWindow();
     ~Win32MainWindow() override;
 
     MainWindow& model() { return *m_model; }
 
-    // --- WindowView ---
-    void setCaption(ControlId control, const std::u16string& caption) override;
-    void setToolTip(ControlId control, const std::u16string& tip) override;
-    void setEnabled(ControlId control, bool enabled) override;
-    void setVisible(ControlId control, bool visible) override;
-    void setPosition(ControlId control, int left, int top) override;
-    void setListItems(ControlId list, const std::vector<std::u16string>& items) override;
-    void setListIndex(ControlId list, int index) override;
-    void setWindowCaption(const std::u16string& caption) override;
     void showCentred() override;
 
     // --- MainWindowView ---
@@ -61,7 +51,6 @@ class Win32MainWindow : public TopLevelWindow, public MainWindowView {
                                             UINT_PTR id, DWORD_PTR self);
     void mouseReleasedOverRunButton(UINT message, WPARAM wParam, LPARAM lParam);
 
-    ChildControls m_controls;
     std::unique_ptr<MainWindow> m_model;
     std::unique_ptr<Win32HelpWindow> m_help;
     bool m_busy = false;
