@@ -13,9 +13,10 @@ constexpr const wchar_t* kClassName = L"VeltranoPicture";
 PictureControl::PictureControl(HWND parent, int id, const RECT& place, Painter painter)
     : m_painter(std::move(painter)) {
     registerClass();
+    // WS_EX_CONTROLPARENT: Tab goes on into the buttons a frame holds.
     m_window = CreateWindowExW(
-        0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, place.left, place.top,
-        place.right - place.left, place.bottom - place.top, parent,
+        WS_EX_CONTROLPARENT, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, place.left,
+        place.top, place.right - place.left, place.bottom - place.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
 }
 
