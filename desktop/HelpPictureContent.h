@@ -24,7 +24,8 @@ struct HelpPictureContent {
     static constexpr int kGapBelowControl = 8;
     static constexpr int kGapBetweenSections = 18;
     // The face is the largest pixel size, from kLargestPixelSize down to kSmallestPixelSize,
-    // whose longest line fits the width less two margins and whose sections fit the height.
+    // whose longest line fits the width less two margins and whose sections fit the height;
+    // when none fits, kSmallestPixelSize - 1.
     static constexpr int kLargestPixelSize = 13;
     static constexpr int kSmallestPixelSize = 7;
 
