@@ -62,9 +62,10 @@ void HelpPicturePainter::paint(HDC dc, const RECT& area, const HelpPictureConten
     }
 }
 
+// The largest size that fits; one below the smallest when none does.
 int HelpPicturePainter::fittingPixelSize(HDC dc, const HelpPictureContent& content) {
     int pixelSize = Content::kLargestPixelSize;
-    for (; pixelSize > Content::kSmallestPixelSize; --pixelSize) {
+    for (; pixelSize >= Content::kSmallestPixelSize; --pixelSize) {
         HGDIOBJ previous = SelectObject(dc, lineFont(pixelSize));
         const int spacing = lineSpacing(dc);
         int widest = 0;
