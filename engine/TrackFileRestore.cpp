@@ -160,14 +160,14 @@ bool TrackFileRestore::checksPass(const Target& itemTable, const Target& databas
 }
 
 bool TrackFileRestore::backupNamesAreFree(const BackupCatalogue& catalogue, const Target& first) {
-    // A backup made in the second of an existing copy in the same folder would take that
-    // copy's name and replace it; the restore waits for the next second instead.
-    const std::string folder = TextCodec::toUtf8(m_context.state.gstrSaveFolder);
+    // A backup made in the second of an existing copy would take that copy's name in its own
+    // folder, or make its stamp name two runs across the folders; the restore waits for the
+    // next second instead.
     for (int attempt = 0; attempt < 25; ++attempt) {
         const std::string now = stampOf(m_context.clock.now());
         bool taken = false;
         for (const BackupRun& run : catalogue.runs()) {
-            taken = taken || (run.folder() == folder && run.hasStamp(now));
+            taken = taken || run.hasStamp(now);
         }
         if (!taken) {
             return true;
