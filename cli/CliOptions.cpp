@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
 
+#include "engine/BackupCatalogue.h"
+
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -40,6 +42,7 @@ bool CliOptions::parse(const std::vector<std::string>& arguments, CliOptions& op
     options = CliOptions{};
     bool routeDirGiven = false;
     bool onlyOperands = false;
+    std::string runOnlyOption;  // the last option that only a correction run takes
 
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
@@ -70,12 +73,30 @@ bool CliOptions::parse(const std::vector<std::string>& arguments, CliOptions& op
             return true;
         } else if (argument == "--change-all") {
             options.changeAll = true;
+            runOnlyOption = argument;
         } else if (argument == "--dry-run") {
             options.dryRun = true;
         } else if (argument == "--newest-first") {
             options.newestFirst = true;
         } else if (argument == "--read-all-world-files") {
             options.readAllWorldFiles = true;
+            runOnlyOption = argument;
+        } else if (argument == "--list-backups") {
+            if (!setAction(options, Action::ListBackups, error)) {
+                return false;
+            }
+        } else if (isValueOption(argument, "--restore")) {
+            bool missing = false;
+            std::optional<std::string> value = optionValue(arguments, index, "--restore", missing);
+            if (missing || !BackupCatalogue::isStamp(*value)) {
+                error = "--restore takes the stamp of a run, yymmdd-hhmmss" +
+                        (missing ? std::string() : ", not '" + *value + "'");
+                return false;
+            }
+            if (!setAction(options, Action::Restore, error)) {
+                return false;
+            }
+            options.restoreStamp = *value;
         } else if (isValueOption(argument, "--lang")) {
             bool missing = false;
             std::optional<std::string> value = optionValue(arguments, index, "--lang", missing);
@@ -101,17 +122,35 @@ bool CliOptions::parse(const std::vector<std::string>& arguments, CliOptions& op
                 return false;
             }
             options.fillLevel = (*value)[0] - '0';
+            runOnlyOption = "--fill-level";
         } else {
             error = "unknown option " + argument;
             return false;
         }
     }
+    if (options.action != Action::Run && !runOnlyOption.empty()) {
+        error = runOnlyOption + " belongs to a correction run, not to " +
+                (options.action == Action::Restore ? "--restore" : "--list-backups");
+        return false;
+    }
+    return true;
+}
+
+bool CliOptions::setAction(CliOptions& options, Action action, std::string& error) {
+    if (options.action != Action::Run) {
+        error = "--list-backups and --restore cannot be combined, nor given twice";
+        return false;
+    }
+    options.action = action;
     return true;
 }
 
 std::string CliOptions::usage() {
     return "Usage: veltrano-cli [--lang en|de] [--fill-level 0-4] [--change-all] [--dry-run]\n"
            "                    [--newest-first] [--read-all-world-files] [ROUTE_DIR]\n"
+           "       veltrano-cli [--lang en|de] --list-backups [ROUTE_DIR]\n"
+           "       veltrano-cli [--lang en|de] [--dry-run] [--newest-first] --restore STAMP\n"
+           "                    [ROUTE_DIR]\n"
            "       veltrano-cli --help | --version\n";
 }
 
@@ -135,12 +174,24 @@ std::string CliOptions::helpText() {
            "  --read-all-world-files\n"
            "                     also read world files stored as UTF-16 text or compressed\n"
            "                     text (binary ones still count as compressed)\n"
+           "  --list-backups     list the runs whose copies lie in the route's backup\n"
+           "                     folders (both languages), oldest first: stamp, files\n"
+           "                     with their sizes, folder\n"
+           "  --restore STAMP    put the track files back as they were just before the run\n"
+           "                     with this stamp (yymmdd-hhmmss, as --list-backups shows\n"
+           "                     it); the current files are backed up first, so another\n"
+           "                     --restore undoes it; with --dry-run only shows what\n"
+           "                     would be put back\n"
            "  --help             show this text\n"
            "  --version          show the version\n"
            "\n"
+           "Undo the last run: veltrano-cli --list-backups shows the runs, the last line\n"
+           "is the last run; veltrano-cli --restore <its stamp> puts the files back.\n"
+           "\n"
            "The protocol goes to stdout, oldest line first, when the run has ended.\n"
-           "Exit status: 0 run completed, 1 run ended on a file error, 2 route folder\n"
-           "unusable or no world file, 64 bad command line.\n";
+           "Exit status: 0 run (or restore) completed, 1 ended on a file error, 2 route\n"
+           "folder unusable, no world file, or no run with that stamp, 64 bad command\n"
+           "line.\n";
 }
 
 }  // namespace veltrano

@@ -7,7 +7,7 @@ namespace veltrano {
 
 // What the command line of veltrano-cli asks for.
 struct CliOptions {
-    enum class Action { Run, ShowHelp, ShowVersion };
+    enum class Action { Run, ListBackups, Restore, ShowHelp, ShowVersion };
 
     Action action = Action::Run;
     bool german = false;             // --lang de
@@ -17,6 +17,7 @@ struct CliOptions {
     bool newestFirst = false;        // --newest-first
     bool readAllWorldFiles = false;  // --read-all-world-files
     std::string routeDir;            // empty: the current directory
+    std::string restoreStamp;        // --restore: "yymmdd-hhmmss" of the run to undo
 
     // Reads the arguments that follow the program name, left to right; --help and --version
     // end the reading. Returns false with `error` set for a bad command line.
@@ -26,6 +27,10 @@ struct CliOptions {
     // The synopsis, for a bad command line (stderr) and the start of the help text.
     static std::string usage();
     static std::string helpText();
+
+  private:
+    // --list-backups and --restore each replace the run; only one of them may be given.
+    static bool setAction(CliOptions& options, Action action, std::string& error);
 };
 
 }  // namespace veltrano

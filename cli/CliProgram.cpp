@@ -8,11 +8,14 @@
 #include "app/FolderListing.h"
 #include "app/RouteFolderCheck.h"
 #include "app/WorldFileTest.h"
+#include "cli/BackupListOutput.h"
 #include "cli/ProtocolOutput.h"
 #include "cli/TerminalProgramControl.h"
 #include "cli/TerminalRunHost.h"
+#include "engine/BackupCatalogue.h"
 #include "engine/CorrectionRun.h"
 #include "engine/RunState.h"
+#include "engine/TrackFileRestore.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/NativePath.h"
@@ -58,6 +61,19 @@ void prepareRunState(RunState& state, const CliOptions& options, const std::stri
 
 }  // namespace
 
+struct CliProgram::CheckedRoute {
+    explicit CheckedRoute(std::ostream& errorOutput)
+        : listing(fileSystem),
+          program(errorOutput),
+          routeFolderCheck(state, listing, fileSystem, program) {}
+
+    RunState state;
+    FileSystem fileSystem;
+    FolderListing listing;
+    TerminalProgramControl program;
+    RouteFolderCheck routeFolderCheck;
+};
+
 int CliProgram::run(const std::vector<std::string>& arguments) {
     CliOptions options;
     std::string error;
@@ -72,39 +88,101 @@ int CliProgram::run(const std::vector<std::string>& arguments) {
         case CliOptions::Action::ShowVersion:
             m_output << "veltrano-cli " << version::kText << "\n";
             return kExitCompleted;
+        case CliOptions::Action::ListBackups:
+            return listBackups(options);
+        case CliOptions::Action::Restore:
+            return restoreRun(options);
         case CliOptions::Action::Run:
             break;
     }
     return correctPickups(options);
 }
 
-int CliProgram::correctPickups(const CliOptions& options) {
+std::optional<int> CliProgram::checkRoute(const CliOptions& options, CheckedRoute& route) {
     std::string problem;
     const std::optional<std::string> routePath = routeFolderPath(options.routeDir, problem);
     if (!routePath) {
         m_errorOutput << "veltrano-cli: cannot find the route folder: " << problem << "\n";
         return kExitRouteFolderUnusable;
     }
-
-    RunState state;
-    prepareRunState(state, options, *routePath);
-    FileSystem fileSystem;
-    FolderListing listing(fileSystem);
-    TerminalProgramControl program(m_errorOutput);
-    RouteFolderCheck routeFolderCheck(state, listing, fileSystem, program);
-
+    prepareRunState(route.state, options, *routePath);
     // As at the desktop program's start, without the start-up notice: the terminal user has
     // asked for the run already.
-    if (!routeFolderCheck.subCheckRouteFolder(false)) {
-        return program.ended() ? program.exitStatus() : kExitRouteFolderUnusable;
+    if (!route.routeFolderCheck.subCheckRouteFolder(false)) {
+        return route.program.ended() ? route.program.exitStatus() : kExitRouteFolderUnusable;
     }
-    if (!WorldFileTest(state, listing, fileSystem, program).passes()) {
+    return std::nullopt;
+}
+
+int CliProgram::listBackups(const CliOptions& options) {
+    CheckedRoute route(m_errorOutput);
+    if (const std::optional<int> refused = checkRoute(options, route)) {
+        return *refused;
+    }
+    RunState& state = route.state;
+    BackupCatalogue catalogue(route.fileSystem, state.gstrRoutePath, state.gstrRouteName);
+    std::string failedFolder;
+    const IoResult read = catalogue.read(failedFolder);
+    if (!read) {
+        m_errorOutput << (options.german
+                              ? "*** Datei " + failedFolder +
+                                    " kann nicht gelesen werden: " + read.cause()
+                              : "*** Cannot read file " + failedFolder + ": " + read.cause())
+                      << "\n";
+        return kExitFileError;
+    }
+    m_output << BackupListOutput::text(catalogue, TextCodec::toUtf8(state.gstrRouteName),
+                                       options.german);
+    m_output.flush();
+    return kExitCompleted;
+}
+
+int CliProgram::restoreRun(const CliOptions& options) {
+    CheckedRoute route(m_errorOutput);
+    if (const std::optional<int> refused = checkRoute(options, route)) {
+        return *refused;
+    }
+    Clock clock;
+    TerminalRunHost host(route.routeFolderCheck, false, m_errorOutput, false);
+    const RestoreResult result =
+        TrackFileRestore(route.state, host, route.fileSystem, clock, options.dryRun)
+            .restore(options.restoreStamp);
+    if (result.outcome == RestoreOutcome::NoSuchRun) {
+        for (const std::u16string& line : result.problems) {
+            m_errorOutput << TextCodec::toUtf8(line) << "\n";
+        }
+        return kExitRouteFolderUnusable;
+    }
+    printProtocol(options, route.state, result.problems);
+    return result.outcome == RestoreOutcome::FileError ? kExitFileError : kExitCompleted;
+}
+
+void CliProgram::printProtocol(const CliOptions& options, const RunState& state,
+                               const std::vector<std::u16string>& problems) {
+    for (const std::u16string& line : problems) {
+        m_errorOutput << TextCodec::toUtf8(line) << "\n";
+    }
+    const std::u16string protocol = state.gstrProtokoll.text();
+    m_output << (options.newestFirst ? ProtocolOutput::newestFirst(protocol)
+                                     : ProtocolOutput::oldestFirst(protocol));
+    m_output.flush();
+}
+
+int CliProgram::correctPickups(const CliOptions& options) {
+    CheckedRoute route(m_errorOutput);
+    if (const std::optional<int> refused = checkRoute(options, route)) {
+        return *refused;
+    }
+    RunState& state = route.state;
+    TerminalProgramControl& program = route.program;
+    if (!WorldFileTest(state, route.listing, route.fileSystem, program).passes()) {
         return program.ended() ? program.exitStatus() : kExitRouteFolderUnusable;
     }
 
     Clock clock;
-    TerminalRunHost host(routeFolderCheck, options.changeAll, m_errorOutput, m_errorIsTerminal);
-    const RunResult result = CorrectionRun(state, host, fileSystem, clock,
+    TerminalRunHost host(route.routeFolderCheck, options.changeAll, m_errorOutput,
+                         m_errorIsTerminal);
+    const RunResult result = CorrectionRun(state, host, route.fileSystem, clock,
                                            RunOptions{options.dryRun, options.readAllWorldFiles})
                                  .run();
     host.endLiveLine();
@@ -112,14 +190,7 @@ int CliProgram::correctPickups(const CliOptions& options) {
     if (result.outcome == RunOutcome::RouteFolderUnusable) {
         return kExitRouteFolderUnusable;
     }
-    for (const std::u16string& line : result.problems) {
-        m_errorOutput << TextCodec::toUtf8(line) << "\n";
-    }
-
-    const std::u16string protocol = state.gstrProtokoll.text();
-    m_output << (options.newestFirst ? ProtocolOutput::newestFirst(protocol)
-                                     : ProtocolOutput::oldestFirst(protocol));
-    m_output.flush();
+    printProtocol(options, state, result.problems);
 
     if (m_errorIsTerminal) {
         m_errorOutput << TextCodec::toUtf8(host.lastStatusLine()) << "\n";

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "cli/CliOptions.h"
+#include "engine/RunState.h"
 
 namespace veltrano {
 
@@ -26,7 +28,17 @@ class CliProgram {
     int run(const std::vector<std::string>& arguments);
 
   private:
+    // What a restore, a listing and a run start with; holds the route's state once it passed.
+    struct CheckedRoute;
+
     int correctPickups(const CliOptions& options);
+    int listBackups(const CliOptions& options);
+    int restoreRun(const CliOptions& options);
+    // The route folder check as at the start of a run. Empty when the folder passed; otherwise
+    // the exit status, the message already on the error stream.
+    std::optional<int> checkRoute(const CliOptions& options, CheckedRoute& route);
+    void printProtocol(const CliOptions& options, const RunState& state,
+                       const std::vector<std::u16string>& problems);
 
     std::ostream& m_output;
     std::ostream& m_errorOutput;

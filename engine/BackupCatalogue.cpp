@@ -1,0 +1,149 @@
+#include "engine/BackupCatalogue.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <tuple>
+
+#include "platform/NativePath.h"
+#include "platform/TextCodec.h"
+
+namespace veltrano {
+
+namespace {
+
+bool isDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int number(std::string_view twoDigits) {
+    return (twoDigits[0] - '0') * 10 + (twoDigits[1] - '0');
+}
+
+// Oldest first; in one second a folder's .tit copy comes before its .tdb copy, as a run makes
+// them.
+bool madeEarlier(const BackupCopy& a, const BackupCopy& b) {
+    const bool aIsTdb = a.extension == u".tdb";
+    const bool bIsTdb = b.extension == u".tdb";
+    return std::tie(a.stamp, a.folder, aIsTdb) < std::tie(b.stamp, b.folder, bIsTdb);
+}
+
+}  // namespace
+
+bool BackupCatalogue::isStamp(std::string_view text) {
+    if (text.size() != 13 || text[6] != '-' || !isDigits(text.substr(0, 6)) ||
+        !isDigits(text.substr(7))) {
+        return false;
+    }
+    const int month = number(text.substr(2, 2));
+    const int day = number(text.substr(4, 2));
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31 && number(text.substr(7, 2)) < 24 &&
+           number(text.substr(9, 2)) < 60 && number(text.substr(11, 2)) < 60;
+}
+
+IoResult BackupCatalogue::read(std::string& failedFolder) {
+    m_runs.clear();
+    std::vector<BackupCopy> copies;
+    for (const char* folder : kFolders) {
+        IoResult listed = collect(folder, copies);
+        if (!listed) {
+            failedFolder = FileSystem::join(m_routePath, folder);
+            return listed;
+        }
+    }
+    group(std::move(copies));
+    return IoResult::success();
+}
+
+IoResult BackupCatalogue::collect(const std::string& folder, std::vector<BackupCopy>& copies) {
+    const std::string path = FileSystem::join(m_routePath, folder);
+    if (!m_fileSystem.folderExists(path)) {
+        return IoResult::success();
+    }
+    FolderEntries entries;
+    IoResult listed = m_fileSystem.listFolder(path, entries);
+    for (const std::string& name : entries.files) {
+        if (std::optional<BackupCopy> copy = copyOf(folder, name)) {
+            copies.push_back(std::move(*copy));
+        }
+    }
+    return listed;
+}
+
+std::optional<BackupCopy> BackupCatalogue::copyOf(const std::string& folder,
+                                                  const std::string& name) const {
+    // _Datum-yymmdd_Uhrzeit-hhmmss_<RouteID>.tit / .tdb
+    const std::string routeId = TextCodec::toUtf8(m_routeId);
+    constexpr std::size_t kPrefix = 29;  // everything up to the "_" before the RouteID
+    if (name.size() != kPrefix + routeId.size() + 4 || name.compare(0, 7, "_Datum-") != 0 ||
+        name.compare(13, 9, "_Uhrzeit-") != 0 || name[28] != '_' ||
+        name.compare(kPrefix, routeId.size(), routeId) != 0) {
+        return std::nullopt;
+    }
+    const std::string extension = name.substr(kPrefix + routeId.size());
+    const std::string stamp = name.substr(7, 6) + "-" + name.substr(22, 6);
+    if ((extension != ".tit" && extension != ".tdb") || !isStamp(stamp)) {
+        return std::nullopt;
+    }
+    BackupCopy copy;
+    copy.stamp = stamp;
+    copy.extension = TextCodec::fromUtf8(extension);
+    copy.folder = folder;
+    copy.path = FileSystem::join(FileSystem::join(m_routePath, folder), name);
+    std::error_code error;
+    copy.size = std::filesystem::file_size(NativePath::of(copy.path), error);
+    if (error) {
+        return std::nullopt;
+    }
+    return copy;
+}
+
+void BackupCatalogue::group(std::vector<BackupCopy> copies) {
+    std::sort(copies.begin(), copies.end(), madeEarlier);
+    // A run that replaces the .tit replaces the .tdb after it, into the same folder: a .tit
+    // copy waits for the next .tdb copy unless another .tit copy comes first.
+    std::optional<BackupRun> open;
+    for (BackupCopy& copy : copies) {
+        const bool joinsOpenRun =
+            open && copy.extension == u".tdb" && open->folder() == copy.folder;
+        if (open && !joinsOpenRun) {
+            m_runs.push_back(std::move(*open));
+            open.reset();
+        }
+        if (joinsOpenRun) {
+            open->tdb = std::move(copy);
+            m_runs.push_back(std::move(*open));
+            open.reset();
+        } else if (copy.extension == u".tit") {
+            open = BackupRun{std::move(copy), std::nullopt};
+        } else {
+            m_runs.push_back(BackupRun{std::nullopt, std::move(copy)});
+        }
+    }
+    if (open) {
+        m_runs.push_back(std::move(*open));
+    }
+}
+
+std::optional<std::size_t> BackupCatalogue::runWithStamp(const std::string& stamp) const {
+    for (std::size_t i = 0; i < m_runs.size(); ++i) {
+        if (m_runs[i].hasStamp(stamp)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::pair<const BackupRun*, const BackupRun*> BackupCatalogue::nearestRuns(
+    const std::string& stamp) const {
+    const BackupRun* before = nullptr;
+    for (const BackupRun& run : m_runs) {
+        if (run.stamp() > stamp) {
+            return {before, &run};
+        }
+        before = &run;
+    }
+    return {before, nullptr};
+}
+
+}  // namespace veltrano

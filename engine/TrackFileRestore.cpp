@@ -1,0 +1,238 @@
+#include "engine/TrackFileRestore.h"
+
+#include <chrono>
+#include <thread>
+
+#include "engine/TrackFileBackup.h"
+#include "platform/TextCodec.h"
+
+namespace veltrano {
+
+namespace {
+
+constexpr const char16_t* kCrLf = u"\r\n";
+
+std::u16string utf16(const std::string& text) {
+    return TextCodec::fromUtf8(text);
+}
+
+std::string stampOf(const ClockReading& reading) {
+    return Clock::yymmdd(reading.local) + "-" + Clock::hhmmss(reading.local);
+}
+
+}  // namespace
+
+RestoreResult TrackFileRestore::restore(const std::string& stamp) {
+    RunState& state = m_context.state;
+    if (!m_context.options.dryRun) {
+        removeStaleTemporaryFiles();
+    }
+    BackupCatalogue catalogue(m_context.fileSystem, state.gstrRoutePath, state.gstrRouteName);
+    std::string failedFolder;
+    const IoResult read = catalogue.read(failedFolder);
+    if (!read) {
+        m_context.reportReadFailure(failedFolder, read);
+        return finish(RestoreOutcome::FileError);
+    }
+    const std::optional<std::size_t> run = catalogue.runWithStamp(stamp);
+    if (!run) {
+        reportNoSuchRun(stamp, catalogue);
+        return finish(RestoreOutcome::NoSuchRun);
+    }
+    prependLine(m_context.text(u"Stelle die Streckendateien wieder her, wie sie vor dem Lauf ",
+                               u"Restore the track files as they were before the run ") +
+                utf16(catalogue.runs()[*run].stamp()) + m_context.text(u" waren:", u":"));
+
+    Target itemTable = target(u".tit", catalogue, *run);
+    Target database = target(u".tdb", catalogue, *run);
+    if (!checksPass(itemTable, database)) {
+        return finish(RestoreOutcome::FileError);
+    }
+    const Target& first = itemTable.source ? itemTable : database;
+    if (!m_context.options.dryRun && first.source && !backupNamesAreFree(catalogue, first)) {
+        return finish(RestoreOutcome::FileError);
+    }
+    for (Target* file : {&itemTable, &database}) {
+        if (!file->source) {
+            prependLine(u" " + utf16(file->path) +
+                        m_context.text(u" ist seit diesem Lauf unver\u00e4ndert und bleibt, wie "
+                                       u"sie ist.",
+                                       u" is unchanged since that run and stays as it is."));
+        } else if (!putBack(*file)) {
+            undo(itemTable);
+            return finish(RestoreOutcome::FileError);
+        }
+    }
+    if (m_context.options.dryRun) {
+        prependLine(m_context.text(u" Probelauf: es wurde keine Datei ge\u00e4ndert.",
+                                   u" Dry run: no file was changed."));
+    }
+    prependLine(m_context.text(u"fertig!", u"ready!"));
+    return finish(RestoreOutcome::Completed);
+}
+
+RestoreResult TrackFileRestore::finish(RestoreOutcome outcome) {
+    m_context.show();
+    return RestoreResult{outcome, std::move(m_context.problems)};
+}
+
+void TrackFileRestore::removeStaleTemporaryFiles() {
+    // Left-overs of a killed run or restore; nothing else is touched.
+    FileSystem& fileSystem = m_context.fileSystem;
+    const std::string& route = m_context.state.gstrRoutePath;
+    fileSystem.removeStaleTemporaryFiles(route);
+    for (const char* folder : BackupCatalogue::kFolders) {
+        const std::string path = FileSystem::join(route, folder);
+        if (fileSystem.folderExists(path)) {
+            fileSystem.removeStaleTemporaryFiles(path);
+        }
+    }
+}
+
+void TrackFileRestore::reportNoSuchRun(const std::string& stamp, const BackupCatalogue& catalogue) {
+    std::u16string line =
+        m_context.text(u"*** Kein Lauf mit dem Stempel ", u"*** No run has the stamp ") +
+        utf16(stamp);
+    const auto [before, after] = catalogue.nearestRuns(stamp);
+    if (!before && !after) {
+        line +=
+            m_context.text(u"; die Strecke hat keine Sicherungen.", u"; the route has no backups.");
+    } else if (before && after) {
+        line +=
+            m_context.text(u"; die n\u00e4chsten L\u00e4ufe sind ", u"; the nearest runs are ") +
+            utf16(before->stamp()) + m_context.text(u" und ", u" and ") + utf16(after->stamp()) +
+            u".";
+    } else {
+        line += m_context.text(u"; der n\u00e4chste Lauf ist ", u"; the nearest run is ") +
+                utf16((before ? before : after)->stamp()) + u".";
+    }
+    m_context.reportProblem(
+        line + m_context.text(u" Es wurde nichts ge\u00e4ndert.", u" Nothing was changed."));
+}
+
+TrackFileRestore::Target TrackFileRestore::target(const char16_t* extension,
+                                                  const BackupCatalogue& catalogue,
+                                                  std::size_t firstRun) const {
+    const RunState& state = m_context.state;
+    Target file;
+    file.extension = extension;
+    // Found under another letter case, the file keeps the name it has on disk.
+    const std::string name = TextCodec::toUtf8(state.gstrRouteName + extension);
+    const std::string onDisk = m_context.fileSystem.findEntry(state.gstrRoutePath, name);
+    file.path = FileSystem::join(state.gstrRoutePath, onDisk.empty() ? name : onDisk);
+    const std::vector<BackupRun>& runs = catalogue.runs();
+    for (std::size_t i = firstRun; i < runs.size() && !file.source; ++i) {
+        const std::optional<BackupCopy>& copy =
+            file.extension == u".tit" ? runs[i].tit : runs[i].tdb;
+        if (copy) {
+            file.source = &*copy;
+        }
+    }
+    return file;
+}
+
+bool TrackFileRestore::checksPass(const Target& itemTable, const Target& database) {
+    // Everything that can be checked is checked before the first file is touched, so a refusal
+    // changes nothing at all.
+    FileSystem& fileSystem = m_context.fileSystem;
+    const std::string& route = m_context.state.gstrRoutePath;
+    for (const std::string& path :
+         {itemTable.path, database.path, TrackFileBackup(m_context).folderPath()}) {
+        if (fileSystem.leadsOutside(path, route)) {
+            m_context.reportProblem(
+                u"*** " + utf16(path) +
+                m_context.text(u" zeigt aus dem Streckenverzeichnis heraus; es wurde nichts "
+                               u"ge\u00e4ndert.",
+                               u" points outside the route folder; nothing was changed."));
+            return false;
+        }
+    }
+    for (const Target* file : {&itemTable, &database}) {
+        std::unique_ptr<InputFile> input;
+        const IoResult opened =
+            file->source ? fileSystem.openInput(file->source->path, input) : IoResult::success();
+        if (!opened) {
+            m_context.reportReadFailure(file->source->path, opened);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TrackFileRestore::backupNamesAreFree(const BackupCatalogue& catalogue, const Target& first) {
+    // A backup made in the second of an existing copy would take that copy's name in its own
+    // folder, or make its stamp name two runs across the folders; the restore waits for the
+    // next second instead.
+    for (int attempt = 0; attempt < 25; ++attempt) {
+        const std::string now = stampOf(m_context.clock.now());
+        bool taken = false;
+        for (const BackupRun& run : catalogue.runs()) {
+            taken = taken || run.hasStamp(now);
+        }
+        if (!taken) {
+            return true;
+        }
+        m_context.host.yieldToEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    m_context.reportProblem(
+        m_context.text(u"*** Sicherung von ", u"*** Backup of ") + utf16(first.path) +
+        m_context.text(u" fehlgeschlagen: ", u" failed: ") +
+        u"a backup of this second exists already" +
+        m_context.text(u". Die Datei bleibt unver\u00e4ndert.", u". The file is left unchanged."));
+    return false;
+}
+
+bool TrackFileRestore::putBack(Target& file) {
+    const std::string& source = file.source->path;
+    if (m_context.options.dryRun) {
+        prependLine(
+            u" " + utf16(file.path) +
+            m_context.text(u" w\u00fcrde wiederhergestellt aus ", u" would be restored from ") +
+            utf16(source) + u".");
+        return true;
+    }
+    file.backupPath = TrackFileBackup(m_context).backUp(file.path, file.extension);
+    if (file.backupPath.empty()) {
+        return false;
+    }
+    FileSystem& fileSystem = m_context.fileSystem;
+    const std::string& path = file.path;
+    const IoResult copied = m_context.whileYielding(
+        [&fileSystem, &source, &path] { return fileSystem.copyFile(source, path); });
+    if (!copied) {
+        m_context.reportWriteFailure(file.path, copied, true);
+        return false;
+    }
+    file.replaced = true;
+    prependLine(u" " + utf16(file.path) +
+                m_context.text(u" wiederhergestellt aus ", u" restored from ") + utf16(source) +
+                u".");
+    return true;
+}
+
+void TrackFileRestore::undo(Target& itemTable) {
+    // Both or neither: a replaced .tit goes back to the copy just made when the .tdb could not
+    // follow.
+    if (!itemTable.replaced) {
+        return;
+    }
+    FileSystem& fileSystem = m_context.fileSystem;
+    const Target& file = itemTable;
+    const IoResult restored = m_context.whileYielding(
+        [&fileSystem, &file] { return fileSystem.copyFile(file.backupPath, file.path); });
+    if (!restored) {
+        m_context.reportWriteFailure(itemTable.path, restored, false);
+        return;
+    }
+    m_context.reportProblem(u"*** " + utf16(itemTable.path) +
+                            m_context.text(u" wurde aus der Sicherung wiederhergestellt.",
+                                           u" was restored from its backup."));
+}
+
+void TrackFileRestore::prependLine(const std::u16string& line) {
+    m_context.state.gstrProtokoll.prepend(line + kCrLf);
+    m_context.show();
+}
+
+}  // namespace veltrano

@@ -1,0 +1,122 @@
+// A restore puts back the earliest copy of the chosen run or a later one, and leaves each track
+// file old or new as a whole whatever call fails.
+
+#include "engine/TrackFileRestore.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+#include "platform/TextCodec.h"
+#include "tests/support/FakeRunHost.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/TempRoute.h"
+#ifndef _WIN32
+#include "tests/faults/FaultyFileSystem.h"
+#endif
+
+namespace veltrano::test {
+namespace {
+
+const std::string kEn = "_Saved_tdb_und_tit_files_before_pickup_correction/";
+const std::string kDe = "_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur/";
+
+using Files = std::pair<std::string, std::string>;  // .tit, .tdb
+
+// A route folder with its run state and a fixed clock.
+struct Route {
+    TempRoute folder;
+    FileSystem plain;
+    FileSystem* fileSystem = &plain;
+    RunState state;
+    FixedClock clock;
+
+    Files files() const { return {folder.readBytes("R.tit"), folder.readBytes("R.tdb")}; }
+    RestoreResult restore(const std::string& stamp) {
+        state.gstrLanguage = "english";
+        state.gstrSaveFolder = u"_Saved_tdb_und_tit_files_before_pickup_correction";
+        clock.setLocal(2026, 12, 4, 12, 0, 0);
+        // The folder check is the CLI's, before the restore; here it reads the disk unfailed.
+        FakeRunHost host(state, plain);
+        EXPECT_TRUE(host.checkRouteFolderSilently());
+        return TrackFileRestore(state, host, *fileSystem, clock, false).restore(stamp);
+    }
+    // Hand-made copies: an English run at 10:00 with both files, a German run at 11:00 that
+    // changed only the .tdb, and a copy of another route beside them.
+    Route() {
+        state.gstrRoutePath = folder.path();
+        folder.makeUsableRoute("R");
+        folder.makeFolder(kEn);
+        folder.makeFolder(kDe);
+        for (const auto& [name, bytes] :
+             {std::pair<std::string, std::string>{kEn + "_Datum-261204_Uhrzeit-100000_R.tit", "t0"},
+              {kEn + "_Datum-261204_Uhrzeit-100001_R.tdb", "d0"},
+              {kDe + "_Datum-261204_Uhrzeit-110000_R.tdb", "d1"},
+              {kDe + "_Datum-261204_Uhrzeit-110000_X.tit", "x"},
+              {"R.tit", "t1"},
+              {"R.tdb", "d2"}}) {
+            folder.writeBytes(name, bytes);
+        }
+    }
+};
+
+// Hand-made copies in both folders, with a .tdb-only run and another route's copy beside.
+TEST(TrackFileRestore, PutsBackTheEarliestCopyOfTheRunOrLater) {
+    const struct {
+        std::string stamp;
+        RestoreOutcome outcome;
+        Files after;
+        std::string problem;
+    } rows[] = {
+        {"261204-100000", RestoreOutcome::Completed, {"t0", "d0"}, ""},
+        {"261204-100001", RestoreOutcome::Completed, {"t0", "d0"}, ""},
+        {"261204-110000", RestoreOutcome::Completed, {"t1", "d1"}, ""},
+        {"261204-103000",
+         RestoreOutcome::NoSuchRun,
+         {"t1", "d2"},
+         "*** No run has the stamp 261204-103000; the nearest runs are 261204-100000 and "
+         "261204-110000. Nothing was changed."},
+    };
+    for (const auto& row : rows) {
+        Route route;
+        const RestoreResult result = route.restore(row.stamp);
+        EXPECT_EQ(result.outcome, row.outcome) << row.stamp;
+        EXPECT_EQ(route.files(), row.after) << row.stamp;
+        EXPECT_EQ(result.problems.empty() ? "" : TextCodec::toUtf8(result.problems[0]),
+                  row.problem);
+    }
+}
+
+#ifndef _WIN32
+// Every call of a restore failing in turn: the restore ends on its problem line, and the two
+// files are both old or both restored, never one of each nor half-written; the restore's own
+// backups are complete.
+TEST(TrackFileRestore, EveryFailingCallLeavesBothFilesOldOrBothRestored) {
+    for (std::size_t n = 0;; ++n) {
+        Route route;
+        FaultyFileSystem faulty;
+        route.fileSystem = &faulty;
+        faulty.inject(Fault{Fault::Trigger::NthCall, n, {}, {}, ENOSPC});
+        const RestoreResult result = route.restore("261204-100000");
+        if (faulty.faultsFired() == 0) {
+            ASSERT_GT(n, 10u);
+            break;
+        }
+        const Files after = route.files();
+        const bool restored = after == Files{"t0", "d0"};
+        EXPECT_TRUE(restored || (after == Files{"t1", "d2"})) << "call " << n;
+        EXPECT_EQ(restored, result.outcome == RestoreOutcome::Completed) << "call " << n;
+        EXPECT_EQ(result.problems.empty(), restored) << "call " << n;
+        for (const std::string& name : route.folder.list(kEn)) {
+            const std::string bytes = route.folder.readBytes(kEn + name);
+            EXPECT_TRUE(name.find("120000") == std::string::npos || bytes == "t1" || bytes == "d2")
+                << name << " after call " << n;
+            EXPECT_NE(name.rfind(".veltrano-", 0), 0u) << name << " after call " << n;
+        }
+    }
+}
+#endif
+
+}  // namespace
+}  // namespace veltrano::test
