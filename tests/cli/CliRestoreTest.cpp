@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -43,7 +44,14 @@ struct Demo {
         return {status, out.str(), err.str()};
     }
     std::string masked(const std::string& text) const {
-        const std::string named = std::regex_replace(text, std::regex(folder.path()), "ROUTE");
+        // The path as plain text (a Windows path is no regular expression), and one separator
+        // for both systems.
+        std::string named = text;
+        const std::string route = folder.path();
+        for (auto at = named.find(route); at != std::string::npos; at = named.find(route, at)) {
+            named.replace(at, route.size(), "ROUTE");
+        }
+        std::replace(named.begin(), named.end(), '\\', '/');
         return std::regex_replace(named, std::regex("\\d{6}(-|_Uhrzeit-)\\d{6}"), "STAMP");
     }
     // The stamps --list-backups shows, oldest first.
