@@ -9,7 +9,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
 #include <stdexcept>
 
 namespace veltrano::test {
@@ -20,13 +19,9 @@ namespace {
 void drain(int out, int err, std::string& outText, std::string& errText) {
     pollfd pipes[2] = {{out, POLLIN, 0}, {err, POLLIN, 0}};
     std::string* texts[2] = {&outText, &errText};
-    int open = 2;
     char buffer[65536];
-    while (open > 0) {
-        if (::poll(pipes, 2, -1) < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+    while (pipes[0].fd >= 0 || pipes[1].fd >= 0) {
+        if (::poll(pipes, 2, -1) < 0 && errno != EINTR) {
             break;
         }
         for (int i = 0; i < 2; ++i) {
@@ -39,7 +34,6 @@ void drain(int out, int err, std::string& outText, std::string& errText) {
             } else if (got == 0 || errno != EINTR) {
                 ::close(pipes[i].fd);
                 pipes[i].fd = -1;
-                --open;
             }
         }
     }
@@ -48,30 +42,25 @@ void drain(int out, int err, std::string& outText, std::string& errText) {
 // Runs in the child between fork and exec: only calls that are safe there.
 [[noreturn]] void becomeCli(const CliStart& start, int out, int err, char* const* argv) {
     const int in = ::open("/dev/null", O_RDONLY);
-    if (in < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) {
-        ::_exit(126);
-    }
-    if (!start.workingDirectory.empty() && ::chdir(start.workingDirectory.c_str()) != 0) {
-        ::_exit(126);
-    }
-    if (start.fileSizeLimit >= 0) {
+    bool ready = in >= 0 && ::dup2(in, 0) >= 0 && ::dup2(out, 1) >= 0 && ::dup2(err, 2) >= 0;
+    ready =
+        ready && (start.workingDirectory.empty() || ::chdir(start.workingDirectory.c_str()) == 0);
+    if (ready && start.fileSizeLimit >= 0) {
         // Ignored, the signal lets write(2) report EFBIG instead of ending the process.
         ::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{};
         ::getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = static_cast<rlim_t>(start.fileSizeLimit);
-        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
-            ::_exit(126);
-        }
+        ready = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
     }
-    if (start.unprivileged && ::geteuid() == 0) {
-        if (::setgroups(0, nullptr) != 0 || ::setgid(CliRunner::kNobody) != 0 ||
-            ::setuid(CliRunner::kNobody) != 0) {
-            ::_exit(126);
-        }
+    if (ready && start.unprivileged && ::geteuid() == 0) {
+        ready = ::setgroups(0, nullptr) == 0 && ::setgid(CliRunner::kNobody) == 0 &&
+                ::setuid(CliRunner::kNobody) == 0;
     }
-    ::execv(start.program.empty() ? VELTRANO_CLI_PATH : start.program.c_str(), argv);
-    ::_exit(127);
+    if (ready) {
+        ::execv(start.program.empty() ? VELTRANO_CLI_PATH : start.program.c_str(), argv);
+    }
+    ::_exit(ready ? 127 : 126);
 }
 
 }  // namespace
@@ -115,11 +104,8 @@ CliResult CliRunner::finish(pid_t process) {
             throw std::runtime_error("wait4 failed");
         }
     }
-    if (WIFEXITED(status)) {
-        result.exitStatus = WEXITSTATUS(status);
-    } else if (WIFSIGNALED(status)) {
-        result.signal = WTERMSIG(status);
-    }
+    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     result.maxResidentKb = usage.ru_maxrss;
     return result;
 }

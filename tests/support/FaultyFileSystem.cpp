@@ -7,7 +7,7 @@ namespace veltrano::test {
 
 namespace {
 
-// A file opened by the real service whose reads pass through the fault plan first.
+// A file opened by the real service whose steps pass through the fault plan first.
 class FaultyInputFile : public InputFile {
   public:
     FaultyInputFile(FaultyFileSystem& owner, std::string path, std::unique_ptr<InputFile> inner)
@@ -15,10 +15,8 @@ class FaultyInputFile : public InputFile {
 
     IoResult read(char* buffer, std::size_t capacity, std::size_t& got) override {
         got = 0;
-        if (auto failure = m_owner.enter(FileOperation::Read, m_path)) {
-            return *failure;
-        }
-        return m_inner->read(buffer, capacity, got);
+        auto failure = m_owner.enter(FileOperation::Read, m_path);
+        return failure ? *failure : m_inner->read(buffer, capacity, got);
     }
 
   private:
@@ -41,18 +39,14 @@ class FaultyOutputFile : public OutputFile {
         return m_inner->write(data, size);
     }
     IoResult flush() override {
-        if (auto failure = m_owner.enter(FileOperation::Flush, m_path)) {
-            return *failure;
-        }
-        return m_inner->flush();
+        auto failure = m_owner.enter(FileOperation::Flush, m_path);
+        return failure ? *failure : m_inner->flush();
     }
     IoResult close() override {
         // close(2) releases the descriptor even when it reports an error.
         IoResult closed = m_inner->close();
-        if (auto failure = m_owner.enter(FileOperation::Close, m_path)) {
-            return *failure;
-        }
-        return closed;
+        auto failure = m_owner.enter(FileOperation::Close, m_path);
+        return failure ? *failure : closed;
     }
 
   private:
@@ -92,26 +86,16 @@ std::optional<IoResult> FaultyFileSystem::enter(FileOperation operation, const s
         if (!watches(fault, operation)) {
             continue;
         }
-        bool hit = false;
-        switch (fault.trigger) {
-            case Fault::Trigger::NthCall:
-                hit = armed.seen == fault.n;
-                break;
-            case Fault::Trigger::FromNthCall:
-                hit = armed.seen >= fault.n;
-                break;
-            case Fault::Trigger::EveryCallOnPath:
-                hit = path == fault.path || (!otherPath.empty() && otherPath == fault.path);
-                break;
-        }
-        ++armed.seen;
+        const std::size_t seen = armed.seen++;
+        const bool onPath = path == fault.path || (!otherPath.empty() && otherPath == fault.path);
+        const bool hit = fault.trigger == Fault::Trigger::NthCall       ? seen == fault.n
+                         : fault.trigger == Fault::Trigger::FromNthCall ? seen >= fault.n
+                                                                        : onPath;
         if (hit && !failure) {
             failure = IoResult::fromErrno(fault.errorNumber);
         }
     }
-    if (failure) {
-        ++m_fired;
-    }
+    m_fired += failure ? 1 : 0;
     return failure;
 }
 
@@ -137,10 +121,8 @@ IoResult FaultyFileSystem::openInput(const std::string& path, std::unique_ptr<In
 }
 
 IoResult FaultyFileSystem::createFolder(const std::string& path) {
-    if (auto failure = enter(FileOperation::CreateFolder, path)) {
-        return *failure;
-    }
-    return FileSystem::createFolder(path);
+    auto failure = enter(FileOperation::CreateFolder, path);
+    return failure ? *failure : FileSystem::createFolder(path);
 }
 
 IoResult FaultyFileSystem::createFile(const std::string& path, const std::string& permissionsFrom,
@@ -158,17 +140,13 @@ IoResult FaultyFileSystem::createFile(const std::string& path, const std::string
 }
 
 IoResult FaultyFileSystem::renameOver(const std::string& from, const std::string& to) {
-    if (auto failure = enter(FileOperation::Rename, to, from)) {
-        return *failure;
-    }
-    return FileSystem::renameOver(from, to);
+    auto failure = enter(FileOperation::Rename, to, from);
+    return failure ? *failure : FileSystem::renameOver(from, to);
 }
 
 IoResult FaultyFileSystem::removeFile(const std::string& path) {
-    if (auto failure = enter(FileOperation::Remove, path)) {
-        return *failure;
-    }
-    return FileSystem::removeFile(path);
+    auto failure = enter(FileOperation::Remove, path);
+    return failure ? *failure : FileSystem::removeFile(path);
 }
 
 }  // namespace veltrano::test
