@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -56,13 +57,6 @@ std::string oldestFirst(const std::u16string& protocol) {
     return result;
 }
 
-std::string withoutRoutePath(std::string text, const std::string& path) {
-    for (std::size_t at; (at = text.find(path)) != std::string::npos;) {
-        text.replace(at, path.size(), "<route>");
-    }
-    return text;
-}
-
 FileOperation operationNamed(const std::string& name) {
     for (int i = 0; i <= static_cast<int>(FileOperation::Remove); ++i) {
         if (name == operationName(static_cast<FileOperation>(i))) {
@@ -98,9 +92,6 @@ void setOption(CaseRun& run, const std::string& word) {
 void prepare(CaseRun& run, const GoldenSection& section) {
     const std::vector<std::string>& head = section.head;
     const std::string& kind = head.at(0);
-    if (buildRoute(run.route, run.outside, section)) {
-        return;
-    }
     if (kind == "options") {
         for (std::size_t i = 1; i < head.size(); ++i) {
             setOption(run, head[i]);
@@ -111,24 +102,18 @@ void prepare(CaseRun& run, const GoldenSection& section) {
         // What the box holds when the last run starts; the section's last line end is not part.
         run.box = TextCodec::fromUtf8(section.body.substr(0, section.body.size() - 2));
     } else if (kind == "fault") {
-        Fault fault;
-        fault.operations = {operationNamed(head.at(1))};
-        fault.n = std::stoul(head.at(2));
-        run.fileSystem.inject(fault);
+        run.fileSystem.inject({Fault::Trigger::NthCall,
+                               std::stoul(head.at(2)),
+                               {operationNamed(head.at(1))},
+                               {},
+                               EIO});
+    } else {
+        buildRoute(run.route, run.outside, section);
     }
 }
 
-std::string outcomeName(RunOutcome outcome) {
-    switch (outcome) {
-        case RunOutcome::Completed:
-            return "completed";
-        case RunOutcome::FileError:
-            return "file-error";
-        case RunOutcome::RouteFolderUnusable:
-            return "unusable";
-    }
-    return "?";
-}
+// In the order of RunOutcome.
+const char* const kOutcomeNames[] = {"completed", "file-error", "unusable"};
 
 // Every backup copy holds the old bytes of its track file; a changed track file has one.
 void expectBackupsComplete(const CaseRun& run) {
@@ -178,9 +163,9 @@ TEST_P(RouteCase, RunLeavesTheProtocolAndFilesOfTheCase) {
         result = CorrectionRun(run.state, run.host, run.fileSystem, run.clock, run.options).run();
     }
 
-    EXPECT_EQ(outcomeName(result.outcome), run.outcome);
+    EXPECT_EQ(kOutcomeNames[static_cast<int>(result.outcome)], run.outcome);
     const std::string protocol =
-        withoutRoutePath(oldestFirst(run.state.gstrProtokoll.text()), run.route.path());
+        replacedAll(oldestFirst(run.state.gstrProtokoll.text()), run.route.path(), "<route>");
     for (const GoldenSection& section : sections) {
         const std::string& kind = section.head.at(0);
         const std::string name = section.head.size() > 1 ? section.head.back() : "";

@@ -79,6 +79,14 @@ std::string caseName(const ::testing::TestParamInfo<std::string>& row) {
     return name;
 }
 
+std::string replacedAll(std::string text, const std::string& what, const std::string& by) {
+    for (std::size_t at = text.find(what); at != std::string::npos;
+         at = text.find(what, at + by.size())) {
+        text.replace(at, what.size(), by);
+    }
+    return text;
+}
+
 ::testing::AssertionResult sameLines(const std::string& expected, const std::string& actual) {
     const std::vector<std::string> want = splitLines(expected);
     const std::vector<std::string> got = splitLines(actual);

@@ -17,6 +17,9 @@ std::vector<std::string> goldenCases(const std::string& folder);
 // A case's file name as a test name.
 std::string caseName(const ::testing::TestParamInfo<std::string>& row);
 
+// `text` with every `what` in it replaced by `by`.
+std::string replacedAll(std::string text, const std::string& what, const std::string& by);
+
 // Compares line by line (LF or CR LF ends alike) and names the first line that differs.
 ::testing::AssertionResult sameLines(const std::string& expected, const std::string& actual);
 
