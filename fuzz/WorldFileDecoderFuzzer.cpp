@@ -20,15 +20,10 @@ namespace {
 using veltrano::TextCodec;
 using veltrano::WorldFileDecoder;
 
-struct Compressed {
-    std::string file;
-    bool whole = false;
-    bool lengthSuffices = false;
-};
-
 // "SIMISA@F", a length field off by `lengthDelta - 128`, "@@@@", and the zlib stream of
-// `content` cut to `keep` 255ths.
-Compressed compressed(std::string_view content, unsigned keep, unsigned lengthDelta) {
+// `content` cut to `keep` 255ths. Sets whether the stream is whole and the length large enough.
+std::string compressed(std::string_view content, unsigned keep, unsigned lengthDelta, bool& whole,
+                       bool& lengthSuffices) {
     uLongf size = compressBound(content.size());
     std::string stream(size, '\0');
     FUZZ_CHECK(compress(reinterpret_cast<Bytef*>(stream.data()), &size,
@@ -37,15 +32,13 @@ Compressed compressed(std::string_view content, unsigned keep, unsigned lengthDe
     const long long declared =
         static_cast<long long>(content.size()) + static_cast<long long>(lengthDelta) - 128;
     const auto length = static_cast<std::uint32_t>(declared < 0 ? 0 : declared);
-    Compressed result;
-    result.file = "SIMISA@F";
+    std::string file = "SIMISA@F";
     for (int shift = 0; shift < 32; shift += 8) {
-        result.file.push_back(static_cast<char>((length >> shift) & 0xFF));
+        file.push_back(static_cast<char>((length >> shift) & 0xFF));
     }
-    result.file += "@@@@" + stream;
-    result.whole = stream.size() == size;
-    result.lengthSuffices = length >= content.size();
-    return result;
+    whole = stream.size() == size;
+    lengthSuffices = length >= content.size();
+    return file + "@@@@" + stream;
 }
 
 }  // namespace
@@ -68,14 +61,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    const Compressed file = compressed(rest, data[1], data[2]);
-    const std::optional<std::string> decoded = WorldFileDecoder::decode(file.file);
+    bool whole = false;
+    bool lengthSuffices = false;
+    const std::optional<std::string> decoded =
+        WorldFileDecoder::decode(compressed(rest, data[1], data[2], whole, lengthSuffices));
     const bool text = rest.substr(0, 8) == "JINX0w0t";
-    if (file.whole && file.lengthSuffices && text) {
+    if (whole && lengthSuffices && text) {
         FUZZ_CHECK(decoded.has_value());
         FUZZ_CHECK(WorldFileDecoder::itemText(*decoded) ==
                    u"SIMISA@@@@@@@@@@" + TextCodec::decodeWindows1252(rest));
-    } else if (!file.whole || !file.lengthSuffices) {
+    } else if (!whole || !lengthSuffices) {
         FUZZ_CHECK(!decoded.has_value());
     }
     if (decoded) {

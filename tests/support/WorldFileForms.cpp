@@ -44,21 +44,13 @@ std::string storedAs(WorldFileForm form, std::string_view eightBit) {
 }
 
 const char* nameOf(WorldFileForm form) {
-    switch (form) {
-        case WorldFileForm::EightBit:
-            return "8-bit";
-        case WorldFileForm::Utf16Le:
-            return "UTF-16LE";
-        case WorldFileForm::Utf16Be:
-            return "UTF-16BE";
-        case WorldFileForm::CompressedUtf16Le:
-            return "compressed UTF-16LE";
-        case WorldFileForm::CompressedUtf16LeNoMark:
-            return "compressed UTF-16LE without mark";
-        case WorldFileForm::CompressedEightBit:
-            return "compressed 8-bit";
-    }
-    return "?";
+    static const char* const kNames[] = {"8-bit",
+                                         "UTF-16LE",
+                                         "UTF-16BE",
+                                         "compressed UTF-16LE",
+                                         "compressed UTF-16LE without mark",
+                                         "compressed 8-bit"};
+    return kNames[static_cast<int>(form)];
 }
 
 std::string compressedWorldFile(std::string_view inflated,

@@ -1,0 +1,105 @@
+// Fuzzed track files and world files through a whole correction run on disk: the run never
+// finds the folder unusable, always ends in order, and leaves each track file as it was or
+// rewritten as UTF-16LE beside a backup holding its old bytes; a dry run writes nothing.
+//
+// Input: one byte of options (bit 0 change all, bits 1-3 fill level, bit 4 German, bit 5 dry
+// run, bit 6 read all world files), then the .tdb bytes, "\n====\n", the .tit bytes, and for
+// each world file "\n====\n", its name, LF and its bytes.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/CorrectionRun.h"
+#include "fuzz/FuzzCheck.h"
+#include "platform/TextCodec.h"
+#include "tests/support/FakeRunHost.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/TempRoute.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string_view> parts(std::string_view input) {
+    constexpr std::string_view kSeparator = "\n====\n";
+    std::vector<std::string_view> result;
+    for (std::size_t cut; (cut = input.find(kSeparator)) != std::string_view::npos;) {
+        result.push_back(input.substr(0, cut));
+        input.remove_prefix(cut + kSeparator.size());
+    }
+    result.push_back(input);
+    return result;
+}
+
+// A world file's name that stays inside the WORLD folder.
+bool isPlainName(std::string_view name) {
+    return !name.empty() && name.size() < 100 && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 1) {
+        return 0;
+    }
+    const std::vector<std::string_view> pieces =
+        parts(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
+    if (pieces.size() < 2) {
+        return 0;
+    }
+    veltrano::test::TempRoute route;
+    route.makeUsableRoute("R");
+    const std::string oldTdb(pieces[0]);
+    const std::string oldTit(pieces[1]);
+    route.writeBytes("R.tdb", oldTdb);
+    route.writeBytes("R.tit", oldTit);
+    for (std::size_t i = 2; i < pieces.size(); ++i) {
+        const std::size_t lineEnd = pieces[i].find('\n');
+        const std::string_view name = pieces[i].substr(0, lineEnd);
+        if (lineEnd != std::string_view::npos && isPlainName(name) && name != "WORLD") {
+            route.writeBytes("WORLD/" + std::string(name), pieces[i].substr(lineEnd + 1));
+        }
+    }
+
+    veltrano::RunState state;
+    const bool german = (data[0] & 16) != 0;
+    state.gstrLanguage = german ? "deutsch" : "english";
+    state.gstrSaveFolder = german ? u"_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur"
+                                  : u"_Saved_tdb_und_tit_files_before_pickup_correction";
+    state.gvarFuellstand = ((data[0] >> 1) & 7) % 5;
+    state.gstrRoutePath = route.path();
+    veltrano::FileSystem fileSystem;
+    veltrano::test::FakeRunHost host(state, fileSystem);
+    host.changeAll = data[0] & 1;
+    veltrano::test::FixedClock clock;
+    const veltrano::RunOptions options{(data[0] & 32) != 0, (data[0] & 64) != 0};
+    const veltrano::RunResult result =
+        veltrano::CorrectionRun(state, host, fileSystem, clock, options).run();
+
+    FUZZ_CHECK(result.outcome != veltrano::RunOutcome::RouteFolderUnusable);
+    FUZZ_CHECK(!state.gblnRunning);
+    FUZZ_CHECK(state.gstrProtokoll.text().starts_with(std::u16string(151, u'=') + u"\r\n"));
+    const std::string backups = veltrano::TextCodec::toUtf8(state.gstrSaveFolder);
+    for (const auto& [name, old] : {std::pair{"R.tdb", oldTdb}, std::pair{"R.tit", oldTit}}) {
+        const std::string now = route.readBytes(name);
+        if (now == old) {
+            continue;
+        }
+        FUZZ_CHECK(!options.dryRun);
+        FUZZ_CHECK(now.starts_with("\xFF\xFE"));
+        bool backedUp = false;
+        for (const std::string& copy : route.list(backups)) {
+            backedUp = backedUp || route.readBytes(backups + "/" + copy) == old;
+        }
+        FUZZ_CHECK(backedUp);
+    }
+    if (options.dryRun) {
+        FUZZ_CHECK(!fs::exists(route.pathOf(backups)));
+    }
+    return 0;
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cerrno>
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace veltrano::test {
+
+// The operations of the file-system service that can fail on a real disk.
+enum class FileOperation {
+    ListFolder,
+    OpenInput,
+    Read,
+    CreateFolder,
+    CreateFile,
+    Write,
+    Flush,
+    Close,
+    Rename,
+    Remove
+};
+
+const char* operationName(FileOperation operation);
+// Operations that change the disk (the ones a full disk refuses).
+bool changesDisk(FileOperation operation);
+
+// One call of an operation, as the file system saw it.
+struct FileCall {
+    FileOperation operation;
+    std::string path;       // for Rename the target
+    std::string otherPath;  // for Rename the source
+};
+
+// When and how a call fails.
+struct Fault {
+    enum class Trigger {
+        NthCall,         // only the n-th (from 0) matching call
+        FromNthCall,     // the n-th matching call and every later one (a disk that stays full)
+        EveryCallOnPath  // every matching call whose path (or Rename source) is `path`
+    };
+    Trigger trigger = Trigger::NthCall;
+    std::size_t n = 0;
+    // The operations the fault watches; empty watches all of them.
+    std::vector<FileOperation> operations;
+    std::string path;
+    int errorNumber = EIO;
+};
+
+// The real file system, recording every call of a failable operation and failing the calls a
+// test asks for with a real errno. A failing write first writes half of its bytes, as a disk
+// that fills up does; a failing read delivers nothing. Files opened through it report their
+// reads, writes, flushes and closes to it, so those fail like the operations of the service.
+class FaultyFileSystem : public FileSystem {
+  public:
+    void inject(const Fault& fault);
+    const std::vector<FileCall>& calls() const { return m_calls; }
+    // How many calls have failed on purpose so far.
+    std::size_t faultsFired() const { return m_fired; }
+
+    IoResult listFolder(const std::string& path, FolderEntries& entries) override;
+    IoResult openInput(const std::string& path, std::unique_ptr<InputFile>& file) override;
+    IoResult createFolder(const std::string& path) override;
+    IoResult createFile(const std::string& path, const std::string& permissionsFrom,
+                        std::unique_ptr<OutputFile>& file) override;
+    IoResult renameOver(const std::string& from, const std::string& to) override;
+    IoResult removeFile(const std::string& path) override;
+
+    // Records a call; the failure to report when a fault hits it.
+    std::optional<IoResult> enter(FileOperation operation, const std::string& path,
+                                  const std::string& otherPath = {});
+
+  private:
+    struct ArmedFault {
+        Fault fault;
+        std::size_t seen = 0;
+    };
+
+    static bool watches(const Fault& fault, FileOperation operation);
+
+    std::vector<ArmedFault> m_faults;
+    std::vector<FileCall> m_calls;
+    std::size_t m_fired = 0;
+};
+
+}  // namespace veltrano::test

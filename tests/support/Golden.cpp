@@ -1,0 +1,158 @@
+#include "tests/support/Golden.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+
+#include "tests/support/WorldFileForms.h"
+
+namespace fs = std::filesystem;
+
+namespace veltrano::test {
+
+namespace {
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string unescaped(const std::string& line) {
+    std::string bytes;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line.compare(i, 2, "\\x") == 0 && i + 3 < line.size()) {
+            bytes.push_back(static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16)));
+            i += 3;
+        } else {
+            bytes.push_back(line[i]);
+        }
+    }
+    return bytes;
+}
+
+WorldFileForm formNamed(const std::string& name) {
+    for (int i = 0; i <= static_cast<int>(WorldFileForm::CompressedEightBit); ++i) {
+        std::string known = nameOf(static_cast<WorldFileForm>(i));
+        std::replace(known.begin(), known.end(), ' ', '-');
+        if (name == known) {
+            return static_cast<WorldFileForm>(i);
+        }
+    }
+    throw std::invalid_argument("no world file form " + name);
+}
+
+}  // namespace
+
+std::string goldenPath(const std::string& relative) {
+    return std::string(VELTRANO_GOLDEN_DIR) + "/" + relative;
+}
+
+std::string readGolden(const std::string& relative) {
+    std::ifstream in(goldenPath(relative), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> goldenCases(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(goldenPath(folder))) {
+        if (entry.path().extension() == ".txt") {
+            names.push_back(entry.path().stem().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string caseName(const ::testing::TestParamInfo<std::string>& row) {
+    std::string name = row.param;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+}
+
+std::string replacedAll(std::string text, const std::string& what, const std::string& by) {
+    for (std::size_t at = text.find(what); at != std::string::npos;
+         at = text.find(what, at + by.size())) {
+        text.replace(at, what.size(), by);
+    }
+    return text;
+}
+
+::testing::AssertionResult sameLines(const std::string& expected, const std::string& actual) {
+    const std::vector<std::string> want = splitLines(expected);
+    const std::vector<std::string> got = splitLines(actual);
+    for (std::size_t i = 0; i < std::max(want.size(), got.size()); ++i) {
+        if (i >= want.size() || i >= got.size() || want[i] != got[i]) {
+            return ::testing::AssertionFailure()
+                   << "line " << i + 1 << " differs\n  expected: "
+                   << (i < want.size() ? "\"" + want[i] + "\"" : "(end)")
+                   << "\n  actual:   " << (i < got.size() ? "\"" + got[i] + "\"" : "(end)");
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+std::vector<GoldenSection> goldenSections(const std::string& text) {
+    std::vector<GoldenSection> sections;
+    for (const std::string& line : splitLines(text)) {
+        if (line.rfind("@@", 0) == 0) {
+            GoldenSection section;
+            std::istringstream words(line.substr(2));
+            for (std::string word; words >> word;) {
+                section.head.push_back(word);
+            }
+            sections.push_back(section);
+        } else if (!sections.empty()) {
+            sections.back().body += unescaped(line) + "\r\n";
+            sections.back().lines += line + "\n";
+        }
+    }
+    return sections;
+}
+
+bool buildRoute(const TempRoute& route, const TempRoute& outside, const GoldenSection& section) {
+    const std::string& kind = section.head.at(0);
+    const std::string name = section.head.size() > 1 ? section.head.back() : "";
+    if (kind == "text") {
+        route.writeBytes(name, section.body);
+    } else if (kind == "utf16") {
+        route.writeUtf16(name, section.body);
+    } else if (kind == "world") {
+        route.writeBytes(name, storedAs(formNamed(section.head.at(1)), section.body));
+    } else if (kind == "folder") {
+        fs::remove(route.pathOf(name));
+        route.makeFolder(name);
+    } else if (kind == "remove") {
+        fs::remove(route.pathOf(name));
+    } else if (kind == "link-outside") {
+        fs::rename(route.pathOf(name), outside.pathOf(name));
+        fs::create_symlink(outside.pathOf(name), route.pathOf(name));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::string routeTree(const TempRoute& route) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(route.path())) {
+        names.push_back(entry.path().lexically_relative(route.path()).generic_string());
+    }
+    std::sort(names.begin(), names.end());
+    std::string text;
+    for (const std::string& name : names) {
+        text += name + "\n";
+    }
+    return text;
+}
+
+}  // namespace veltrano::test

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/TempRoute.h"
+
+namespace veltrano::test {
+
+// Expected texts live in tests/golden/, one file per case.
+std::string goldenPath(const std::string& relative);
+std::string readGolden(const std::string& relative);
+// The names of the case files (*.txt) in a folder of tests/golden/, sorted.
+std::vector<std::string> goldenCases(const std::string& folder);
+// A case's file name as a test name.
+std::string caseName(const ::testing::TestParamInfo<std::string>& row);
+
+// `text` with every `what` in it replaced by `by`.
+std::string replacedAll(std::string text, const std::string& what, const std::string& by);
+
+// Compares line by line (LF or CR LF ends alike) and names the first line that differs.
+::testing::AssertionResult sameLines(const std::string& expected, const std::string& actual);
+
+// A case file cut into sections: a line "@@ <head>" opens one, its lines follow.
+struct GoldenSection {
+    std::vector<std::string> head;  // the words after "@@"
+    std::string body;               // the lines, each ending in CR LF, \xNN escapes decoded
+    std::string lines;              // the same lines as written, each ending in LF
+};
+std::vector<GoldenSection> goldenSections(const std::string& text);
+
+// Applies a section that builds the route: "text <path>" (the bytes), "utf16 <path>", "world
+// <form> <path>" (a form of tests/support/WorldFileForms with "-" for blanks), "folder <path>",
+// "remove <path>", "link-outside <path>" (the file moves to `outside`, a link to it takes its
+// place). False for any other section.
+bool buildRoute(const TempRoute& route, const TempRoute& outside, const GoldenSection& section);
+// Every entry under the route folder as a relative path, one a line, sorted.
+std::string routeTree(const TempRoute& route);
+
+}  // namespace veltrano::test
