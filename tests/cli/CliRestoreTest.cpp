@@ -5,9 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -15,6 +13,7 @@
 #include <vector>
 
 #include "cli/CliProgram.h"
+#include "tests/support/Golden.h"
 #include "tests/support/TempRoute.h"
 
 namespace veltrano::test {
@@ -65,12 +64,6 @@ struct Demo {
     }
 };
 
-std::string golden(const std::string& name) {
-    std::ifstream file(std::string(std::getenv("VELTRANO_SOURCE_DIR")) + "/tests/golden/restore/" +
-                       name);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 // Three runs undone one by one, the last restore undone by another, and two refusals.
 TEST(CliRestore, PutsBackTheFilesOfBeforeEachRun) {
     Demo demo;
@@ -111,7 +104,8 @@ TEST(CliRestore, PutsBackTheFilesOfBeforeEachRun) {
         }
         const Answer answer = demo.cli(step.arguments);
         EXPECT_EQ(answer.status, step.status) << step.arguments[1] << answer.err;
-        EXPECT_EQ(demo.masked(answer.out), step.goldenOut.empty() ? "" : golden(step.goldenOut))
+        EXPECT_TRUE(sameLines(step.goldenOut.empty() ? "" : readGolden("restore/" + step.goldenOut),
+                              demo.masked(answer.out)))
             << step.goldenOut;
         EXPECT_EQ(demo.masked(answer.err).substr(0, step.errStart.size()), step.errStart)
             << step.arguments[1];

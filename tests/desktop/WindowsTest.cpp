@@ -3,18 +3,23 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "Golden.h"
 #include "RecordingView.h"
 #include "desktop/HelpWindow.h"
 #include "desktop/LanguageWindow.h"
 #include "desktop/MainWindow.h"
 #include "tests/support/FixedClock.h"
+#include "tests/support/Golden.h"
 #include "tests/support/TempRoute.h"
 
 namespace veltrano::test {
 namespace {
 
 using enum ControlId;
+
+// The recorded calls against tests/golden/desktop/<name>.txt.
+void expectGolden(const std::string& name, const std::string& actual) {
+    EXPECT_TRUE(sameLines(readGolden("desktop/" + name + ".txt"), actual)) << name;
+}
 
 // The main window's model on a recording view, started in a temporary route folder.
 class DesktopWindows : public ::testing::Test {

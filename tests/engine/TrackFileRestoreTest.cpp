@@ -10,11 +10,9 @@
 
 #include "platform/TextCodec.h"
 #include "tests/support/FakeRunHost.h"
+#include "tests/support/FaultyFileSystem.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/TempRoute.h"
-#ifndef _WIN32
-#include "tests/faults/FaultyFileSystem.h"
-#endif
 
 namespace veltrano::test {
 namespace {
