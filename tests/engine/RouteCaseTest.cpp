@@ -141,6 +141,15 @@ class RouteCase : public ::testing::TestWithParam<std::string> {};
 TEST_P(RouteCase, RunLeavesTheProtocolAndFilesOfTheCase) {
     const std::vector<GoldenSection> sections =
         goldenSections(readGolden("runs/" + GetParam() + ".txt"));
+#ifdef _WIN32
+    // Windows makes symbolic links only with rights a test does not have, and words some of the
+    // system's reasons otherwise.
+    for (const GoldenSection& section : sections) {
+        if (section.head.at(0) == "link-outside" || section.head.at(0) == "posix-reason") {
+            GTEST_SKIP() << "needs a POSIX system";
+        }
+    }
+#endif
     CaseRun run;
     run.route.makeUsableRoute(kRouteId);
     run.state.gstrLanguage = "english";
@@ -164,8 +173,10 @@ TEST_P(RouteCase, RunLeavesTheProtocolAndFilesOfTheCase) {
     }
 
     EXPECT_EQ(kOutcomeNames[static_cast<int>(result.outcome)], run.outcome);
-    const std::string protocol =
-        replacedAll(oldestFirst(run.state.gstrProtokoll.text()), run.route.path(), "<route>");
+    // One separator for both systems after the route folder.
+    const std::string protocol = replacedAll(
+        replacedAll(oldestFirst(run.state.gstrProtokoll.text()), run.route.path(), "<route>"),
+        "<route>\\", "<route>/");
     for (const GoldenSection& section : sections) {
         const std::string& kind = section.head.at(0);
         const std::string name = section.head.size() > 1 ? section.head.back() : "";

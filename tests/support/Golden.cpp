@@ -145,7 +145,9 @@ bool buildRoute(const TempRoute& route, const TempRoute& outside, const GoldenSe
 std::string routeTree(const TempRoute& route) {
     std::vector<std::string> names;
     for (const auto& entry : fs::recursive_directory_iterator(route.path())) {
-        names.push_back(entry.path().lexically_relative(route.path()).generic_string());
+        // UTF-8 on every system, as the case files are written.
+        const std::u8string name = entry.path().lexically_relative(route.path()).generic_u8string();
+        names.emplace_back(name.begin(), name.end());
     }
     std::sort(names.begin(), names.end());
     std::string text;

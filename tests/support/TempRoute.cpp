@@ -53,6 +53,18 @@ TempRoute::~TempRoute() {
     fs::remove_all(m_path, ignored);
 }
 
+namespace {
+// Names are UTF-8 here as in the program; a std::string path would take the system's code page
+// on Windows.
+fs::path native(const std::string& utf8Path) {
+    return fs::path(std::u8string(utf8Path.begin(), utf8Path.end()));
+}
+std::string utf8Name(const fs::path& path) {
+    const std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
+}
+}  // namespace
+
 std::string TempRoute::pathOf(const std::string& relative) const {
     if (relative.empty()) {
         return m_path;
@@ -64,16 +76,16 @@ std::string TempRoute::pathOf(const std::string& relative) const {
 }
 
 void TempRoute::makeFolder(const std::string& relative) const {
-    fs::create_directories(pathOf(relative));
+    fs::create_directories(native(pathOf(relative)));
 }
 
 void TempRoute::writeBytes(const std::string& relative, std::string_view bytes) const {
-    fs::path target = pathOf(relative);
+    const fs::path target = native(pathOf(relative));
     fs::create_directories(target.parent_path());
     std::ofstream out(target, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) {
-        throw std::runtime_error("cannot write " + target.string());
+        throw std::runtime_error("cannot write " + utf8Name(target));
     }
 }
 
@@ -82,7 +94,7 @@ void TempRoute::writeUtf16(const std::string& relative, std::string_view utf8Tex
 }
 
 std::string TempRoute::readBytes(const std::string& relative) const {
-    std::ifstream in(pathOf(relative), std::ios::binary);
+    std::ifstream in(native(pathOf(relative)), std::ios::binary);
     if (!in) {
         throw std::runtime_error("cannot read " + pathOf(relative));
     }
@@ -99,13 +111,13 @@ std::string TempRoute::readUtf16(const std::string& relative) const {
 
 bool TempRoute::exists(const std::string& relative) const {
     std::error_code ignored;
-    return fs::exists(fs::symlink_status(pathOf(relative), ignored));
+    return fs::exists(fs::symlink_status(native(pathOf(relative)), ignored));
 }
 
 std::vector<std::string> TempRoute::list(const std::string& relative) const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(pathOf(relative))) {
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(native(pathOf(relative)))) {
+        names.push_back(utf8Name(entry.path().filename()));
     }
     std::sort(names.begin(), names.end());
     return names;
