@@ -13,7 +13,6 @@ namespace veltrano {
 // image files.
 class WheelPictures {
   public:
-    static constexpr int kFrameCount = 4;
     static constexpr QSize kFrameSize{30, 29};
     static constexpr QSize kIconSize{32, 32};
 

@@ -2,15 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+
+#include "desktop/WheelGeometry.h"
 
 namespace veltrano {
 
 namespace {
 
 constexpr int kScale = 4;
-constexpr COLORREF kRed = RGB(210, 20, 20);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+// GDI's colours are 0x00BBGGRR.
+constexpr COLORREF gdiColour(unsigned rgb) {
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+constexpr COLORREF kRed = gdiColour(WheelGeometry::kRed);
+constexpr COLORREF kWhite = gdiColour(WheelGeometry::kWhite);
 
 int rounded(double value) {
     return static_cast<int>(std::lround(value));
@@ -45,42 +50,35 @@ void WheelPainter::drawLarge(HDC dc, int width, int height, double turnDegrees,
     FillRect(dc, &all, back);
     DeleteObject(back);
 
-    const double x = width / 2.0;
-    const double y = height / 2.0;
-    const double radius = std::min(width, height) / 2.0 - kScale;
-    const double rimWidth = radius * 0.22;
-    const double hubRadius = radius * 0.24;
-    fillCircle(dc, x, y, radius, kWhite);
+    const WheelGeometry wheel(width, height, kScale, turnDegrees, 1.5 * kScale);
+    const double x = wheel.centre.x;
+    const double y = wheel.centre.y;
+    fillCircle(dc, x, y, wheel.radius, kWhite);
 
     const LOGBRUSH spokeBrush{BS_SOLID, kRed, 0};
-    const int spokeWidth = std::max(1, rounded(std::max(1.5 * kScale, radius * 0.16)));
     HPEN spokePen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND,
-                                 static_cast<DWORD>(spokeWidth), &spokeBrush, 0, nullptr);
+                                 static_cast<DWORD>(std::max(1, rounded(wheel.spokeWidth))),
+                                 &spokeBrush, 0, nullptr);
     HGDIOBJ previousPen = SelectObject(dc, spokePen);
-    for (int spoke = 0; spoke < kSpokes; ++spoke) {
-        const double angle = (turnDegrees + spoke * 360.0 / kSpokes) * std::numbers::pi / 180.0;
-        const double dx = std::cos(angle);
-        const double dy = std::sin(angle);
-        MoveToEx(dc, rounded(x + dx * hubRadius), rounded(y + dy * hubRadius), nullptr);
-        LineTo(dc, rounded(x + dx * (radius - rimWidth / 2.0)),
-               rounded(y + dy * (radius - rimWidth / 2.0)));
+    for (const WheelGeometry::Spoke& spoke : wheel.spokes) {
+        MoveToEx(dc, rounded(spoke.hubEnd.x), rounded(spoke.hubEnd.y), nullptr);
+        LineTo(dc, rounded(spoke.rimEnd.x), rounded(spoke.rimEnd.y));
     }
     SelectObject(dc, previousPen);
     DeleteObject(spokePen);
 
     // The rim: a red ring over the outer ends of the spokes.
-    HPEN rimPen = CreatePen(PS_SOLID, rounded(rimWidth), kRed);
+    HPEN rimPen = CreatePen(PS_SOLID, rounded(wheel.rimWidth), kRed);
     previousPen = SelectObject(dc, rimPen);
     HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    const double rimRadius = radius - rimWidth / 2.0;
-    Ellipse(dc, rounded(x - rimRadius), rounded(y - rimRadius), rounded(x + rimRadius),
-            rounded(y + rimRadius));
+    const double rim = wheel.rimRadius;
+    Ellipse(dc, rounded(x - rim), rounded(y - rim), rounded(x + rim), rounded(y + rim));
     SelectObject(dc, previousBrush);
     SelectObject(dc, previousPen);
     DeleteObject(rimPen);
 
-    fillCircle(dc, x, y, hubRadius, kRed);
-    fillCircle(dc, x, y, hubRadius * 0.4, kWhite);
+    fillCircle(dc, x, y, wheel.hubRadius, kRed);
+    fillCircle(dc, x, y, wheel.eyeRadius, kWhite);
 }
 
 void WheelPainter::fillCircle(HDC dc, double x, double y, double radius, COLORREF colour) {

@@ -9,14 +9,6 @@ namespace veltrano {
 // and shrunk onto the target with averaging.
 class WheelPainter {
   public:
-    static constexpr int kFrameCount = 4;
-    static constexpr int kSpokes = 6;
-
-    // Frame 1 to 4 of the busy animation: each turned a quarter of a spoke's angle further, so
-    // frame 4 turned once more gives frame 1 and the cycle runs evenly.
-    static constexpr double turnOfFrame(int frame) {
-        return (frame - 1) * 360.0 / kSpokes / kFrameCount;
-    }
     // The wheel turned by turnDegrees, centred in the rectangle, on the given background.
     static void paint(HDC target, const RECT& area, double turnDegrees, COLORREF background);
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "desktop/WheelGeometry.h"
 #include "win32/MessagePump.h"
 #include "win32/NativeControlId.h"
 #include "win32/WheelPainter.h"
@@ -54,9 +55,9 @@ void Win32MainWindow::startDesignTimers() {
 
 void Win32MainWindow::drawAnimationFrames() {
     const ControlId frames[] = {imgRunning01, imgRunning02, imgRunning03, imgRunning04};
-    for (int frame = 1; frame <= WheelPainter::kFrameCount; ++frame) {
+    for (int frame = 1; frame <= WheelGeometry::kFrameCount; ++frame) {
         m_controls.setPainter(frames[frame - 1], [frame](HDC dc, const RECT& area) {
-            WheelPainter::paint(dc, area, WheelPainter::turnOfFrame(frame),
+            WheelPainter::paint(dc, area, WheelGeometry::turnOfFrame(frame),
                                 GetSysColor(COLOR_BTNFACE));
         });
     }
