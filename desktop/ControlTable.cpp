@@ -23,7 +23,7 @@ constexpr std::array<const char16_t*, 5> kFuelLevels{u"100% without Label", u"  
 constexpr std::span<const char16_t* const> kNoItems{};
 
 // clang-format off
-constexpr std::array<ControlSpec, kControlCount> kControls{{
+constexpr std::array<ControlDesign, kControlCount> kControls{{
     {Picture1, "Picture1", PictureBox, frmHaupt, Picture1, {15660, 11370, 1185, 375}, 0, kRed, kSys, FontId::Dialog, u"", kNoItems, true, 0},
     {cmdQuit, "cmdQuit", CommandButton, frmHaupt, Picture1, {30, 30, 1125, 315}, 1, kSys, kSys, FontId::Dialog, u"Quit", kNoItems, true, 0},
     {Picture2, "Picture2", PictureBox, frmHaupt, Picture2, {12750, 435, 2625, 375}, 2, kGreen, kSys, FontId::Dialog, u"", kNoItems, true, 0},
@@ -50,7 +50,7 @@ constexpr std::array<ControlSpec, kControlCount> kControls{{
     {frmHilfe_imgEng, "imgEng", Image, frmHilfe, frmHilfe_imgEng, {375, 240, 8970, 6300}, -1, kSys, kSys, FontId::Dialog, u"", kNoItems, false, 0},
 }};
 
-constexpr std::array<WindowSpec, 3> kWindows{{
+constexpr std::array<WindowDesign, 3> kWindows{{
     {frmHaupt, "frmHaupt", 16920, 11820, u"Veltrano"},
     {frmLang, "frmLang", 4035, 2025, u"Veltrano"},
     {frmHilfe, "frmHilfe", 9960, 6720, u"Veltrano"},
@@ -70,15 +70,15 @@ static_assert(rowsInIdOrder());
 
 }  // namespace
 
-const ControlSpec& ControlTable::control(ControlId id) {
+const ControlDesign& ControlTable::control(ControlId id) {
     return kControls[static_cast<std::size_t>(indexOf(id))];
 }
 
-std::span<const ControlSpec> ControlTable::controls() {
+std::span<const ControlDesign> ControlTable::controls() {
     return kControls;
 }
 
-const WindowSpec& ControlTable::window(WindowId id) {
+const WindowDesign& ControlTable::window(WindowId id) {
     return kWindows[static_cast<std::size_t>(id)];
 }
 

@@ -42,7 +42,7 @@ enum class FontId {
 };
 
 // One control as the window design gives it. Texts are UTF-16.
-struct ControlSpec {
+struct ControlDesign {
     ControlId id;
     const char* name;
     ControlKind kind;
@@ -65,7 +65,7 @@ struct ControlSpec {
     bool onWindow() const { return parent == id; }
 };
 
-struct WindowSpec {
+struct WindowDesign {
     WindowId id;
     const char* name;
     int clientWidth;  // twips
@@ -76,10 +76,10 @@ struct WindowSpec {
 // The design of the three windows, from which every front creates its controls.
 class ControlTable {
   public:
-    static const ControlSpec& control(ControlId id);
+    static const ControlDesign& control(ControlId id);
     // Every control, in ControlId order.
-    static std::span<const ControlSpec> controls();
-    static const WindowSpec& window(WindowId id);
+    static std::span<const ControlDesign> controls();
+    static const WindowDesign& window(WindowId id);
 };
 
 }  // namespace veltrano

@@ -50,7 +50,7 @@ void HelpWindow::Form_Unload() {
 
 void HelpWindow::placeDesignedPictures() {
     for (const ControlId picture : {frmHilfe_imgDeu, frmHilfe_imgEng}) {
-        const ControlSpec& design = ControlTable::control(picture);
+        const ControlDesign& design = ControlTable::control(picture);
         m_view->setPosition(picture, design.place.left, design.place.top);
         m_view->setVisible(picture, design.visible);
     }

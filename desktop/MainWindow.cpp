@@ -48,7 +48,7 @@ MainWindow::MainWindow(MainWindowView& view, FileSystem& fileSystem, Clock& cloc
       m_worldFileTest(m_state, m_listing, m_fileSystem, m_program),
       m_feed(view, pace) {
     // The model starts from the design, as the front has created the controls.
-    for (const ControlSpec& control : ControlTable::controls()) {
+    for (const ControlDesign& control : ControlTable::controls()) {
         const std::size_t i = slot(control.id);
         m_enabled[i] = true;
         m_visible[i] = control.visible;

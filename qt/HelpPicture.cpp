@@ -104,7 +104,7 @@ QPixmap HelpPicture::draw(const HelpPictureContent& content) {
 }
 
 QPixmap HelpPicture::runButtonImage(const QString& caption) {
-    const ControlSpec& frameDesign = ControlTable::control(ControlId::Picture2);
+    const ControlDesign& frameDesign = ControlTable::control(ControlId::Picture2);
     QFrame frame;
     frame.setFixedSize(pixelSize(ControlId::Picture2));
     frame.setAutoFillBackground(true);

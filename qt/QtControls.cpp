@@ -25,23 +25,23 @@ QColor colour(int rgb) {
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-QWidget* makePictureBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* makePictureBox(const ControlDesign& design, QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setAutoFillBackground(true);
     QPalette palette = frame->palette();
-    palette.setColor(QPalette::Window, colour(spec.backColour));
+    palette.setColor(QPalette::Window, colour(design.backColour));
     frame->setPalette(palette);
     // A picture box takes the focus in its turn of the tab order, though it shows nothing.
     frame->setFocusPolicy(Qt::StrongFocus);
     return frame;
 }
 
-QWidget* makeTextBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* makeTextBox(const ControlDesign& design, QWidget* parent) {
     auto* box = new QPlainTextEdit(parent);
-    box->setFont(QtControls::font(spec.font));
+    box->setFont(QtControls::font(design.font));
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, colour(spec.backColour));
-    palette.setColor(QPalette::Text, colour(spec.foreColour));
+    palette.setColor(QPalette::Base, colour(design.backColour));
+    palette.setColor(QPalette::Text, colour(design.foreColour));
     box->setPalette(palette);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -51,23 +51,23 @@ QWidget* makeTextBox(const ControlSpec& spec, QWidget* parent) {
     return box;
 }
 
-QWidget* makeLabel(const ControlSpec& spec, QWidget* parent) {
+QWidget* makeLabel(const ControlDesign& design, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    label->setText(text(spec.caption));
+    label->setText(text(design.caption));
     return label;
 }
 
-QWidget* makeComboBox(const ControlSpec& spec, QWidget* parent) {
+QWidget* makeComboBox(const ControlDesign& design, QWidget* parent) {
     auto* list = new QComboBox(parent);
-    for (const char16_t* item : spec.items) {
+    for (const char16_t* item : design.items) {
         list->addItem(text(item));
     }
     return list;
 }
 
-QWidget* makeCheckBox(const ControlSpec& spec, QWidget* parent) {
-    auto* box = new QCheckBox(text(spec.caption), parent);
+QWidget* makeCheckBox(const ControlDesign& design, QWidget* parent) {
+    auto* box = new QCheckBox(text(design.caption), parent);
     // The tick box stands to the right of its caption.
     box->setLayoutDirection(Qt::RightToLeft);
     return box;
@@ -82,61 +82,61 @@ QWidget* makeImage(QWidget* parent) {
 }  // namespace
 
 QtControls::QtControls(QWidget& window, WindowId id) {
-    for (const ControlSpec& spec : ControlTable::controls()) {
-        if (spec.window != id) {
+    for (const ControlDesign& design : ControlTable::controls()) {
+        if (design.window != id) {
             continue;
         }
-        if (spec.kind == ControlKind::Timer) {
+        if (design.kind == ControlKind::Timer) {
             auto* timer = new QTimer(&window);
-            timer->setObjectName(QString::fromLatin1(spec.name));
-            timer->setInterval(spec.interval);
-            if (spec.interval > 0) {
+            timer->setObjectName(QString::fromLatin1(design.name));
+            timer->setInterval(design.interval);
+            if (design.interval > 0) {
                 timer->start();
             }
-            m_timers[slot(spec.id)] = timer;
+            m_timers[slot(design.id)] = timer;
             continue;
         }
-        QWidget* control = create(spec, window);
-        control->setObjectName(QString::fromLatin1(spec.name));
-        placeInTwips(*control, spec.place);
-        if (!spec.visible) {
+        QWidget* control = create(design, window);
+        control->setObjectName(QString::fromLatin1(design.name));
+        placeInTwips(*control, design.place);
+        if (!design.visible) {
             control->setVisible(false);
         }
-        m_widgets[slot(spec.id)] = control;
+        m_widgets[slot(design.id)] = control;
     }
     arrangeTabOrder(id);
 }
 
-QWidget* QtControls::create(const ControlSpec& spec, QWidget& window) {
-    QWidget* parent = spec.onWindow() ? &window : widget(spec.parent);
-    switch (spec.kind) {
+QWidget* QtControls::create(const ControlDesign& design, QWidget& window) {
+    QWidget* parent = design.onWindow() ? &window : widget(design.parent);
+    switch (design.kind) {
         case ControlKind::PictureBox:
-            return makePictureBox(spec, parent);
+            return makePictureBox(design, parent);
         case ControlKind::CommandButton:
-            return new QPushButton(text(spec.caption), parent);
+            return new QPushButton(text(design.caption), parent);
         case ControlKind::TextBox:
-            return makeTextBox(spec, parent);
+            return makeTextBox(design, parent);
         case ControlKind::ComboBox:
-            return makeComboBox(spec, parent);
+            return makeComboBox(design, parent);
         case ControlKind::CheckBox:
-            return makeCheckBox(spec, parent);
+            return makeCheckBox(design, parent);
         case ControlKind::Image:
             return makeImage(parent);
         case ControlKind::Label:
         case ControlKind::Timer:
             break;
     }
-    return makeLabel(spec, parent);
+    return makeLabel(design, parent);
 }
 
 void QtControls::arrangeTabOrder(WindowId id) {
-    std::vector<const ControlSpec*> order;
-    for (const ControlSpec& spec : ControlTable::controls()) {
-        if (spec.window == id && spec.tabIndex >= 0) {
-            order.push_back(&spec);
+    std::vector<const ControlDesign*> order;
+    for (const ControlDesign& design : ControlTable::controls()) {
+        if (design.window == id && design.tabIndex >= 0) {
+            order.push_back(&design);
         }
     }
-    std::ranges::sort(order, {}, &ControlSpec::tabIndex);
+    std::ranges::sort(order, {}, &ControlDesign::tabIndex);
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(widget(order[i - 1]->id), widget(order[i]->id));
     }

@@ -47,7 +47,7 @@ class QtControls {
     static std::size_t slot(ControlId control) {
         return static_cast<std::size_t>(indexOf(control));
     }
-    QWidget* create(const ControlSpec& spec, QWidget& window);
+    QWidget* create(const ControlDesign& design, QWidget& window);
     void arrangeTabOrder(WindowId id);
 
     std::array<QWidget*, kControlCount> m_widgets{};

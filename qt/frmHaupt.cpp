@@ -69,7 +69,7 @@ frmHaupt::frmHaupt(ProcessEnd processEnd)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       QtControlView(*this, WindowId::frmHaupt),
       m_processEnd(std::move(processEnd)) {
-    const WindowSpec& design = ControlTable::window(WindowId::frmHaupt);
+    const WindowDesign& design = ControlTable::window(WindowId::frmHaupt);
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf16(design.caption));
     setWindowIcon(WheelPictures::windowIcon());

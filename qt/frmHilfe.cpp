@@ -16,7 +16,7 @@ frmHilfe::frmHilfe(HelpWindow& model)
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       QtControlView(*this, WindowId::frmHilfe),
       m_model(model) {
-    const WindowSpec& design = ControlTable::window(WindowId::frmHilfe);
+    const WindowDesign& design = ControlTable::window(WindowId::frmHilfe);
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf16(design.caption));
     setWindowIcon(WheelPictures::windowIcon());

@@ -12,7 +12,7 @@ namespace veltrano {
 frmLang::frmLang(LanguageWindow& model, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       QtControlView(*this, WindowId::frmLang) {
-    const WindowSpec& design = ControlTable::window(WindowId::frmLang);
+    const WindowDesign& design = ControlTable::window(WindowId::frmLang);
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf16(design.caption));
     setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));

@@ -40,26 +40,27 @@ void fitClosedHeight(HWND combo, int height) {
 }
 
 // Tab order first, controls without a place in it after; ties in table order.
-std::vector<const ControlSpec*> inCreationOrder(WindowId window) {
-    std::vector<const ControlSpec*> specs;
-    for (const ControlSpec& spec : ControlTable::controls()) {
-        if (spec.window == window && spec.kind != ControlKind::Timer) {
-            specs.push_back(&spec);
+std::vector<const ControlDesign*> inCreationOrder(WindowId window) {
+    std::vector<const ControlDesign*> designs;
+    for (const ControlDesign& design : ControlTable::controls()) {
+        if (design.window == window && design.kind != ControlKind::Timer) {
+            designs.push_back(&design);
         }
     }
-    const auto rank = [](const ControlSpec* spec) {
-        return spec->tabIndex < 0 ? kControlCount : spec->tabIndex;
+    const auto rank = [](const ControlDesign* design) {
+        return design->tabIndex < 0 ? kControlCount : design->tabIndex;
     };
-    std::stable_sort(specs.begin(), specs.end(),
-                     [&](const ControlSpec* a, const ControlSpec* b) { return rank(a) < rank(b); });
-    return specs;
+    std::stable_sort(
+        designs.begin(), designs.end(),
+        [&](const ControlDesign* a, const ControlDesign* b) { return rank(a) < rank(b); });
+    return designs;
 }
 
 }  // namespace
 
 ChildControls::ChildControls(WindowId window, HWND parent) : m_parent(parent), m_tips(parent) {
-    for (const ControlSpec* spec : inCreationOrder(window)) {
-        create(*spec);
+    for (const ControlDesign* design : inCreationOrder(window)) {
+        create(*design);
     }
 }
 
@@ -69,34 +70,34 @@ RECT ChildControls::pixelRect(const TwipsRect& twips) {
     return RECT{left, top, left + twipsToPixels(twips.width), top + twipsToPixels(twips.height)};
 }
 
-void ChildControls::create(const ControlSpec& spec) {
-    if (m_handles[static_cast<std::size_t>(indexOf(spec.id))] != nullptr) {
+void ChildControls::create(const ControlDesign& design) {
+    if (m_handles[static_cast<std::size_t>(indexOf(design.id))] != nullptr) {
         return;
     }
     HWND parent = m_parent;
-    if (!spec.onWindow()) {
+    if (!design.onWindow()) {
         // A frame is made before the first control inside it.
-        create(ControlTable::control(spec.parent));
-        parent = handle(spec.parent);
+        create(ControlTable::control(design.parent));
+        parent = handle(design.parent);
     }
-    HWND native = createNative(spec, parent);
-    m_handles[static_cast<std::size_t>(indexOf(spec.id))] = native;
-    SendMessageW(native, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(spec.font)), FALSE);
-    if (spec.kind == ControlKind::ComboBox) {
+    HWND native = createNative(design, parent);
+    m_handles[static_cast<std::size_t>(indexOf(design.id))] = native;
+    SendMessageW(native, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(design.font)), FALSE);
+    if (design.kind == ControlKind::ComboBox) {
         // After the font, which sets the height anew.
-        fitClosedHeight(native, twipsToPixels(spec.place.height));
+        fitClosedHeight(native, twipsToPixels(design.place.height));
     }
-    setListItems(spec.id, {spec.items.begin(), spec.items.end()});
-    ShowWindow(native, spec.visible ? SW_SHOWNA : SW_HIDE);
+    setListItems(design.id, {design.items.begin(), design.items.end()});
+    ShowWindow(native, design.visible ? SW_SHOWNA : SW_HIDE);
 }
 
-HWND ChildControls::createNative(const ControlSpec& spec, HWND parent) {
-    const RECT place = pixelRect(spec.place);
-    const int id = NativeControlId::of(spec.id);
-    if (spec.kind == ControlKind::PictureBox || spec.kind == ControlKind::Image) {
-        const COLORREF back = spec.backColour == kSystemColour ? GetSysColor(COLOR_BTNFACE)
-                                                               : colourRef(spec.backColour);
-        auto& picture = m_pictures[static_cast<std::size_t>(indexOf(spec.id))];
+HWND ChildControls::createNative(const ControlDesign& design, HWND parent) {
+    const RECT place = pixelRect(design.place);
+    const int id = NativeControlId::of(design.id);
+    if (design.kind == ControlKind::PictureBox || design.kind == ControlKind::Image) {
+        const COLORREF back = design.backColour == kSystemColour ? GetSysColor(COLOR_BTNFACE)
+                                                                 : colourRef(design.backColour);
+        auto& picture = m_pictures[static_cast<std::size_t>(indexOf(design.id))];
         picture =
             std::make_unique<PictureControl>(parent, id, place, [back](HDC dc, const RECT& area) {
                 HBRUSH fill = CreateSolidBrush(back);
@@ -106,10 +107,10 @@ HWND ChildControls::createNative(const ControlSpec& spec, HWND parent) {
         return picture->handle();
     }
     const wchar_t* className = WC_BUTTONW;
-    DWORD style = WS_CHILD | (spec.tabIndex >= 0 ? WS_TABSTOP : 0);
+    DWORD style = WS_CHILD | (design.tabIndex >= 0 ? WS_TABSTOP : 0);
     DWORD extendedStyle = 0;
     int height = place.bottom - place.top;
-    switch (spec.kind) {
+    switch (design.kind) {
         case ControlKind::CommandButton:
             style |= BS_PUSHBUTTON;
             break;
@@ -133,12 +134,12 @@ HWND ChildControls::createNative(const ControlSpec& spec, HWND parent) {
         default:
             break;
     }
-    const std::wstring caption = WideText::fromU16(spec.caption);
+    const std::wstring caption = WideText::fromU16(design.caption);
     HWND native = CreateWindowExW(extendedStyle, className, caption.c_str(), style, place.left,
                                   place.top, place.right - place.left, height, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   GetModuleHandleW(nullptr), nullptr);
-    if (spec.kind == ControlKind::TextBox) {
+    if (design.kind == ControlKind::TextBox) {
         // The whole protocol of many runs, not the default 30,000 characters.
         SendMessageW(native, EM_SETLIMITTEXT, 0, 0);
     }
@@ -204,15 +205,15 @@ HBRUSH ChildControls::colours(HWND native, HDC dc) {
     if (!control) {
         return nullptr;
     }
-    const ControlSpec& spec = ControlTable::control(*control);
-    if (spec.backColour == kSystemColour && spec.foreColour == kSystemColour) {
+    const ControlDesign& design = ControlTable::control(*control);
+    if (design.backColour == kSystemColour && design.foreColour == kSystemColour) {
         return nullptr;
     }
-    if (spec.foreColour != kSystemColour) {
-        SetTextColor(dc, colourRef(spec.foreColour));
+    if (design.foreColour != kSystemColour) {
+        SetTextColor(dc, colourRef(design.foreColour));
     }
-    const COLORREF back =
-        spec.backColour != kSystemColour ? colourRef(spec.backColour) : GetSysColor(COLOR_BTNFACE);
+    const COLORREF back = design.backColour != kSystemColour ? colourRef(design.backColour)
+                                                             : GetSysColor(COLOR_BTNFACE);
     SetBkColor(dc, back);
     return brush(back);
 }

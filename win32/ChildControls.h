@@ -43,8 +43,8 @@ class ChildControls {
     static RECT pixelRect(const TwipsRect& twips);
 
   private:
-    void create(const ControlSpec& spec);
-    HWND createNative(const ControlSpec& spec, HWND parent);
+    void create(const ControlDesign& design);
+    HWND createNative(const ControlDesign& design, HWND parent);
     HBRUSH brush(COLORREF colour);
 
     HWND m_parent;

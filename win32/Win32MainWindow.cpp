@@ -46,9 +46,9 @@ Win32MainWindow::~Win32MainWindow() = default;
 
 void Win32MainWindow::startDesignTimers() {
     // Timer1 runs from the start: its tick unlocks the controls after a run.
-    for (const ControlSpec& spec : ControlTable::controls()) {
-        if (spec.window == WindowId::frmHaupt && spec.kind == ControlKind::Timer) {
-            setTimerInterval(spec.id, spec.interval);
+    for (const ControlDesign& design : ControlTable::controls()) {
+        if (design.window == WindowId::frmHaupt && design.kind == ControlKind::Timer) {
+            setTimerInterval(design.id, design.interval);
         }
     }
 }

@@ -27,8 +27,8 @@ class Win32WindowView : public TopLevelWindow, public ControlForwardingView<View
 
   private:
     static SIZE clientSize(WindowId window) {
-        const WindowSpec& spec = ControlTable::window(window);
-        return SIZE{twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight)};
+        const WindowDesign& design = ControlTable::window(window);
+        return SIZE{twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight)};
     }
 };
 

@@ -63,19 +63,19 @@ void expectDesignPlaces(HWND main) {
     GetClientRect(main, &client);
     EXPECT_EQ(client.right, twipsToPixels(ControlTable::window(WindowId::frmHaupt).clientWidth));
     EXPECT_EQ(client.bottom, twipsToPixels(ControlTable::window(WindowId::frmHaupt).clientHeight));
-    for (const ControlSpec& spec : ControlTable::controls()) {
-        if (spec.window != WindowId::frmHaupt || spec.kind == ControlKind::Timer) {
+    for (const ControlDesign& design : ControlTable::controls()) {
+        if (design.window != WindowId::frmHaupt || design.kind == ControlKind::Timer) {
             continue;
         }
-        HWND native = control(main, spec.id);
+        HWND native = control(main, design.id);
         RECT place{};
         GetWindowRect(native, &place);
         MapWindowPoints(HWND_DESKTOP, GetParent(native), reinterpret_cast<POINT*>(&place), 2);
-        const TwipsRect& twips = spec.place;
-        EXPECT_EQ(place.left, twipsToPixels(twips.left)) << spec.name;
-        EXPECT_EQ(place.top, twipsToPixels(twips.top)) << spec.name;
-        EXPECT_EQ(place.right - place.left, twipsToPixels(twips.width)) << spec.name;
-        EXPECT_EQ(place.bottom - place.top, twipsToPixels(twips.height)) << spec.name;
+        const TwipsRect& twips = design.place;
+        EXPECT_EQ(place.left, twipsToPixels(twips.left)) << design.name;
+        EXPECT_EQ(place.top, twipsToPixels(twips.top)) << design.name;
+        EXPECT_EQ(place.right - place.left, twipsToPixels(twips.width)) << design.name;
+        EXPECT_EQ(place.bottom - place.top, twipsToPixels(twips.height)) << design.name;
     }
 }
 
