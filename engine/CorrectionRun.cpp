@@ -4,6 +4,7 @@
 #include "engine/RunContext.h"
 #include "engine/TdbPickupCatalogue.h"
 #include "engine/TextFormat.h"
+#include "engine/TrackFileBackup.h"
 #include "engine/WorldFileScan.h"
 #include "platform/TextCodec.h"
 
@@ -39,7 +40,7 @@ RunResult CorrectionRun::run() {
     }
     m_host.repaint();
     if (!m_options.dryRun) {
-        removeStaleTemporaryFiles();
+        TrackFileBackup::removeStaleTemporaryFiles(m_fileSystem, m_state.gstrRoutePath);
     }
     startArrays();
     writeStartFrame();
@@ -53,18 +54,6 @@ RunResult CorrectionRun::run() {
     result.outcome = completed ? RunOutcome::Completed : RunOutcome::FileError;
     result.problems = std::move(context.problems);
     return result;
-}
-
-void CorrectionRun::removeStaleTemporaryFiles() {
-    // Left-overs of a killed run; the route's own files are never touched here.
-    m_fileSystem.removeStaleTemporaryFiles(m_state.gstrRoutePath);
-    for (const char* folder : {"_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur",
-                               "_Saved_tdb_und_tit_files_before_pickup_correction"}) {
-        const std::string path = FileSystem::join(m_state.gstrRoutePath, folder);
-        if (m_fileSystem.folderExists(path)) {
-            m_fileSystem.removeStaleTemporaryFiles(path);
-        }
-    }
 }
 
 void CorrectionRun::startArrays() {

@@ -41,7 +41,6 @@ class CorrectionRun {
     RunResult run();
 
   private:
-    void removeStaleTemporaryFiles();
     void startArrays();
     void writeStartFrame();
     bool runPhases(RunContext& context);

@@ -238,35 +238,12 @@ bool PickupRecordRewriter::writesStayInside(const TrackFile& file, const TrackFi
         return true;
     }
     m_checkedLinks = true;
-    const std::string& route = m_context.state.gstrRoutePath;
-    TrackFileBackup backup(m_context);
-    for (const std::string& path : {file.path, partner.path, backup.folderPath()}) {
-        if (m_context.fileSystem.leadsOutside(path, route)) {
-            m_context.reportProblem(
-                u"*** " + TextCodec::fromUtf8(path) +
-                m_context.text(u" zeigt aus dem Streckenverzeichnis heraus; es wurde nichts "
-                               u"ge\u00e4ndert.",
-                               u" points outside the route folder; nothing was changed."));
-            return false;
-        }
-    }
-    return true;
+    return TrackFileBackup(m_context).writesStayInside(file.path, partner.path);
 }
 
 void PickupRecordRewriter::putBack(TrackFile& itemTable) {
     // Both or neither: a replaced .tit goes back to its backup when the .tdb could not follow.
-    FileSystem& fileSystem = m_context.fileSystem;
-    const TrackFile& restoredFile = itemTable;
-    IoResult restored = m_context.whileYielding([&fileSystem, &restoredFile] {
-        return fileSystem.copyFile(restoredFile.backupPath, restoredFile.path);
-    });
-    if (!restored) {
-        m_context.reportWriteFailure(itemTable.path, restored, false);
-        return;
-    }
-    m_context.reportProblem(u"*** " + TextCodec::fromUtf8(itemTable.path) +
-                            m_context.text(u" wurde aus der Sicherung wiederhergestellt.",
-                                           u" was restored from its backup."));
+    TrackFileBackup(m_context).putBack(itemTable.path, itemTable.backupPath);
 }
 
 }  // namespace veltrano

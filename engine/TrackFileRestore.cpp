@@ -25,7 +25,7 @@ std::string stampOf(const ClockReading& reading) {
 RestoreResult TrackFileRestore::restore(const std::string& stamp) {
     RunState& state = m_context.state;
     if (!m_context.options.dryRun) {
-        removeStaleTemporaryFiles();
+        TrackFileBackup::removeStaleTemporaryFiles(m_context.fileSystem, state.gstrRoutePath);
     }
     BackupCatalogue catalogue(m_context.fileSystem, state.gstrRoutePath, state.gstrRouteName);
     std::string failedFolder;
@@ -76,19 +76,6 @@ RestoreResult TrackFileRestore::finish(RestoreOutcome outcome) {
     return RestoreResult{outcome, std::move(m_context.problems)};
 }
 
-void TrackFileRestore::removeStaleTemporaryFiles() {
-    // Left-overs of a killed run or restore; nothing else is touched.
-    FileSystem& fileSystem = m_context.fileSystem;
-    const std::string& route = m_context.state.gstrRoutePath;
-    fileSystem.removeStaleTemporaryFiles(route);
-    for (const char* folder : BackupCatalogue::kFolders) {
-        const std::string path = FileSystem::join(route, folder);
-        if (fileSystem.folderExists(path)) {
-            fileSystem.removeStaleTemporaryFiles(path);
-        }
-    }
-}
-
 void TrackFileRestore::reportNoSuchRun(const std::string& stamp, const BackupCatalogue& catalogue) {
     std::u16string line =
         m_context.text(u"*** Kein Lauf mit dem Stempel ", u"*** No run has the stamp ") +
@@ -134,19 +121,10 @@ TrackFileRestore::Target TrackFileRestore::target(const char16_t* extension,
 bool TrackFileRestore::checksPass(const Target& itemTable, const Target& database) {
     // Everything that can be checked is checked before the first file is touched, so a refusal
     // changes nothing at all.
-    FileSystem& fileSystem = m_context.fileSystem;
-    const std::string& route = m_context.state.gstrRoutePath;
-    for (const std::string& path :
-         {itemTable.path, database.path, TrackFileBackup(m_context).folderPath()}) {
-        if (fileSystem.leadsOutside(path, route)) {
-            m_context.reportProblem(
-                u"*** " + utf16(path) +
-                m_context.text(u" zeigt aus dem Streckenverzeichnis heraus; es wurde nichts "
-                               u"ge\u00e4ndert.",
-                               u" points outside the route folder; nothing was changed."));
-            return false;
-        }
+    if (!TrackFileBackup(m_context).writesStayInside(itemTable.path, database.path)) {
+        return false;
     }
+    FileSystem& fileSystem = m_context.fileSystem;
     for (const Target* file : {&itemTable, &database}) {
         std::unique_ptr<InputFile> input;
         const IoResult opened =
@@ -217,17 +195,7 @@ void TrackFileRestore::undo(Target& itemTable) {
     if (!itemTable.replaced) {
         return;
     }
-    FileSystem& fileSystem = m_context.fileSystem;
-    const Target& file = itemTable;
-    const IoResult restored = m_context.whileYielding(
-        [&fileSystem, &file] { return fileSystem.copyFile(file.backupPath, file.path); });
-    if (!restored) {
-        m_context.reportWriteFailure(itemTable.path, restored, false);
-        return;
-    }
-    m_context.reportProblem(u"*** " + utf16(itemTable.path) +
-                            m_context.text(u" wurde aus der Sicherung wiederhergestellt.",
-                                           u" was restored from its backup."));
+    TrackFileBackup(m_context).putBack(itemTable.path, itemTable.backupPath);
 }
 
 void TrackFileRestore::prependLine(const std::u16string& line) {

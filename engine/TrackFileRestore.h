@@ -43,7 +43,6 @@ class TrackFileRestore {
     };
 
     RestoreResult finish(RestoreOutcome outcome);
-    void removeStaleTemporaryFiles();
     void reportNoSuchRun(const std::string& stamp, const BackupCatalogue& catalogue);
     Target target(const char16_t* extension, const BackupCatalogue& catalogue,
                   std::size_t firstRun) const;
