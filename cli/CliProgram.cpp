@@ -14,6 +14,7 @@
 #include "cli/TerminalRunHost.h"
 #include "engine/BackupCatalogue.h"
 #include "engine/CorrectionRun.h"
+#include "engine/RunContext.h"
 #include "engine/RunState.h"
 #include "engine/TrackFileRestore.h"
 #include "platform/Clock.h"
@@ -124,10 +125,7 @@ int CliProgram::listBackups(const CliOptions& options) {
     std::string failedFolder;
     const IoResult read = catalogue.read(failedFolder);
     if (!read) {
-        m_errorOutput << (options.german
-                              ? "*** Datei " + failedFolder +
-                                    " kann nicht gelesen werden: " + read.cause()
-                              : "*** Cannot read file " + failedFolder + ": " + read.cause())
+        m_errorOutput << TextCodec::toUtf8(RunContext::readFailureLine(state, failedFolder, read))
                       << "\n";
         return kExitFileError;
     }

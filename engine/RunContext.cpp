@@ -12,10 +12,14 @@ void RunContext::reportProblem(const std::u16string& line, bool duringCatalogue)
 
 void RunContext::reportReadFailure(const std::string& path, const IoResult& failure,
                                    bool duringCatalogue) {
-    reportProblem(text(u"*** Datei ", u"*** Cannot read file ") + TextCodec::fromUtf8(path) +
-                      text(u" kann nicht gelesen werden: ", u": ") +
-                      TextCodec::fromUtf8(failure.cause()),
-                  duringCatalogue);
+    reportProblem(readFailureLine(state, path, failure), duringCatalogue);
+}
+
+std::u16string RunContext::readFailureLine(const RunState& state, const std::string& path,
+                                           const IoResult& failure) {
+    return state.text(u"*** Datei ", u"*** Cannot read file ") + TextCodec::fromUtf8(path) +
+           state.text(u" kann nicht gelesen werden: ", u": ") +
+           TextCodec::fromUtf8(failure.cause());
 }
 
 void RunContext::reportWriteFailure(const std::string& path, const IoResult& failure,

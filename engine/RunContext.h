@@ -30,6 +30,9 @@ struct RunContext {
     // The file error lines, naming the file as built and the operating system's cause.
     void reportReadFailure(const std::string& path, const IoResult& failure,
                            bool duringCatalogue = false);
+    // That line alone, in the state's language, for a caller outside a run.
+    static std::u16string readFailureLine(const RunState& state, const std::string& path,
+                                          const IoResult& failure);
     // `fileUnchanged`: the write failed before the file was touched (otherwise the line ends
     // after the cause).
     void reportWriteFailure(const std::string& path, const IoResult& failure, bool fileUnchanged);
