@@ -6,8 +6,7 @@ bool WorldFileTest::passes() {
     const std::string& route = m_state.gstrRoutePath;
     // The folder is found in any letter case, as the route check counts it; the names of the
     // world files themselves must end in ".w" exactly.
-    const std::string worldName = m_fileSystem.findEntry(route, "WORLD");
-    const std::string folder = FileSystem::join(route, worldName.empty() ? "WORLD" : worldName);
+    const std::string folder = m_fileSystem.resolvePath(route, "WORLD");
     if (m_fileSystem.folderExists(folder)) {
         m_listing.subListFolder(folder, false, ".w", true);
     } else {

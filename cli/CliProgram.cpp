@@ -54,8 +54,7 @@ std::optional<std::string> routeFolderPath(const std::string& routeDir, std::str
 // The run state as the desktop program's start-up and language switch leave it.
 void prepareRunState(RunState& state, const CliOptions& options, const std::string& routePath) {
     state.gstrLanguage = options.german ? "deutsch" : "english";
-    state.gstrSaveFolder = options.german ? u"_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur"
-                                          : u"_Saved_tdb_und_tit_files_before_pickup_correction";
+    state.gstrSaveFolder = BackupFolders::forLanguage(options.german);
     state.gvarFuellstand = options.fillLevel;
     state.gstrRoutePath = routePath;
 }

@@ -1,10 +1,12 @@
 #include "desktop/LanguageCaptions.h"
 
+#include "engine/BackupFolders.h"
+
 namespace veltrano {
 
 namespace {
 
-constexpr LanguageCaptions kGerman{u"_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur",
+constexpr LanguageCaptions kGerman{BackupFolders::kGerman,
                                    u"Route ist:",
                                    u"Pickups korrigieren",
                                    u" Klick auf Hilfe Button ",
@@ -20,7 +22,7 @@ constexpr LanguageCaptions kGerman{u"_Save_tdb_und_tit_Dateien_vor_Pickup_Korrek
                                    u" Programmende ",
                                    u" Liste gefundener und korrigierter Pickups "};
 
-constexpr LanguageCaptions kEnglish{u"_Saved_tdb_und_tit_files_before_pickup_correction",
+constexpr LanguageCaptions kEnglish{BackupFolders::kEnglish,
                                     u"Route is:",
                                     u"Correct Pickups",
                                     u" Click on Help button ",

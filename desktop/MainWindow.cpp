@@ -86,9 +86,7 @@ void MainWindow::Form_Load() {
     if (!m_routeCheck.subCheckRouteFolder(true)) {
         return;
     }
-    const std::string worldName = m_fileSystem.findEntry(m_state.gstrRoutePath, "WORLD");
-    if (m_fileSystem.folderExists(
-            FileSystem::join(m_state.gstrRoutePath, worldName.empty() ? "WORLD" : worldName))) {
+    if (m_fileSystem.folderExists(m_fileSystem.resolvePath(m_state.gstrRoutePath, "WORLD"))) {
         m_view.setCaption(lblCopyPfad, TextCodec::fromUtf8(m_state.gstrRoutePath));
     }
     if (!m_worldFileTest.passes()) {

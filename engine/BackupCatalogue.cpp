@@ -5,6 +5,7 @@
 #include <system_error>
 #include <tuple>
 
+#include "engine/BackupFolders.h"
 #include "platform/NativePath.h"
 #include "platform/TextCodec.h"
 
@@ -44,7 +45,7 @@ bool BackupCatalogue::isStamp(std::string_view text) {
 IoResult BackupCatalogue::read(std::string& failedFolder) {
     m_runs.clear();
     std::vector<BackupCopy> copies;
-    for (const char* folder : kFolders) {
+    for (const char* folder : BackupFolders::kBoth) {
         IoResult listed = collect(folder, copies);
         if (!listed) {
             failedFolder = FileSystem::join(m_routePath, folder);

@@ -56,9 +56,6 @@ class BackupCatalogue {
     // "yymmdd-hhmmss" with a real month, day, hour, minute and second.
     static bool isStamp(std::string_view text);
 
-    static constexpr const char* kFolders[] = {"_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur",
-                                               "_Saved_tdb_und_tit_files_before_pickup_correction"};
-
   private:
     IoResult collect(const std::string& folder, std::vector<BackupCopy>& copies);
     std::optional<BackupCopy> copyOf(const std::string& folder, const std::string& name) const;

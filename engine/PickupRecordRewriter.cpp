@@ -69,9 +69,8 @@ PickupRecordRewriter::TrackFile PickupRecordRewriter::trackFile(const char16_t* 
     file.extension = extension;
     const std::string name = TextCodec::toUtf8(state.gstrRouteName + extension);
     // Found under another letter case, the file keeps the name it has on disk.
-    std::string onDisk = m_context.fileSystem.findEntry(state.gstrRoutePath, name);
-    file.path = FileSystem::join(state.gstrRoutePath, onDisk.empty() ? name : onDisk);
-    file.displayName = TextCodec::fromUtf8(onDisk.empty() ? name : onDisk);
+    file.path = m_context.fileSystem.resolvePath(state.gstrRoutePath, name);
+    file.displayName = TextCodec::fromUtf8(file.path.substr(state.gstrRoutePath.size() + 1));
     return file;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/BackupFolders.h"
 #include "engine/Protocol.h"
 
 namespace veltrano {
@@ -20,7 +21,7 @@ struct RunState {
     std::string gstrLanguage = "english";  // "deutsch" selects German, anything else English
     std::string gstrRoutePath;             // the route folder, without a trailing separator
     std::u16string gstrRouteName;          // the RouteID, base name of the .tdb and .tit
-    std::u16string gstrSaveFolder = u"_Saved_tdb_und_tit_files_before_pickup_correction";
+    std::u16string gstrSaveFolder = BackupFolders::kEnglish;
     int gvarFuellstand = 0;  // fill-level list index 0 to 4
     std::vector<std::u16string> garrFuellstandCode{u"0", u"1", u"2", u"4", u"8"};
     double gdblTdbPickupCount = 0.0;

@@ -52,9 +52,7 @@ void splitAtLastBlank(const std::u16string& text, std::u16string& tail, std::u16
 bool TdbPickupCatalogue::subCollectTdbPickups(double& gdblTdbPickupCount) {
     RunState& state = m_context.state;
     const std::string fileName = TextCodec::toUtf8(state.gstrRouteName + u".tdb");
-    std::string onDisk = m_context.fileSystem.findEntry(state.gstrRoutePath, fileName);
-    const std::string path =
-        FileSystem::join(state.gstrRoutePath, onDisk.empty() ? fileName : onDisk);
+    const std::string path = m_context.fileSystem.resolvePath(state.gstrRoutePath, fileName);
 
     // Read and decoded off the window's thread: a large track database takes longer than the
     // window may stay unanswered.

@@ -1,6 +1,7 @@
 #include "engine/TrackFileBackup.h"
 
 #include "engine/BackupCatalogue.h"
+#include "engine/BackupFolders.h"
 #include "platform/TextCodec.h"
 
 namespace veltrano {
@@ -75,7 +76,7 @@ void TrackFileBackup::putBack(const std::string& path, const std::string& backup
 
 void TrackFileBackup::removeStaleTemporaryFiles(FileSystem& fileSystem, const std::string& route) {
     fileSystem.removeStaleTemporaryFiles(route);
-    for (const char* folder : BackupCatalogue::kFolders) {
+    for (const char* folder : BackupFolders::kBoth) {
         const std::string path = FileSystem::join(route, folder);
         if (fileSystem.folderExists(path)) {
             fileSystem.removeStaleTemporaryFiles(path);

@@ -105,8 +105,7 @@ TrackFileRestore::Target TrackFileRestore::target(const char16_t* extension,
     file.extension = extension;
     // Found under another letter case, the file keeps the name it has on disk.
     const std::string name = TextCodec::toUtf8(state.gstrRouteName + extension);
-    const std::string onDisk = m_context.fileSystem.findEntry(state.gstrRoutePath, name);
-    file.path = FileSystem::join(state.gstrRoutePath, onDisk.empty() ? name : onDisk);
+    file.path = m_context.fileSystem.resolvePath(state.gstrRoutePath, name);
     const std::vector<BackupRun>& runs = catalogue.runs();
     for (std::size_t i = firstRun; i < runs.size() && !file.source; ++i) {
         const std::optional<BackupCopy>& copy =

@@ -89,8 +89,7 @@ bool parseWholeNumber(std::u16string_view text, long long& number) {
 std::string WorldFileScan::worldFolder() {
     if (!m_worldFolderResolved) {
         const std::string& route = m_context.state.gstrRoutePath;
-        std::string onDisk = m_context.fileSystem.findEntry(route, "WORLD");
-        m_worldFolder = FileSystem::join(route, onDisk.empty() ? "WORLD" : onDisk);
+        m_worldFolder = m_context.fileSystem.resolvePath(route, "WORLD");
         m_worldFolderResolved = true;
     }
     return m_worldFolder;
@@ -111,10 +110,9 @@ bool WorldFileScan::scanFile(std::size_t index, std::size_t count) {
     const std::u16string name = state.garrWorldFiles[index];
     const std::string folder = worldFolder();
     const std::string nameUtf8 = TextCodec::toUtf8(name);
-    std::string onDisk = m_context.fileSystem.findEntry(folder, nameUtf8);
-    const std::string path = FileSystem::join(folder, onDisk.empty() ? nameUtf8 : onDisk);
+    const std::string path = m_context.fileSystem.resolvePath(folder, nameUtf8);
 
-    if (onDisk.empty() || !m_context.fileSystem.fileExists(path)) {
+    if (!m_context.fileSystem.fileExists(path)) {
         // Not shown at once: it becomes visible with the next show.
         state.gstrProtokoll.prepend(m_context.text(u"World-Datei ", u"World file ") + name +
                                     m_context.text(u" nicht gefunden!", u" not found!") + u"\r\n");
@@ -198,8 +196,7 @@ bool WorldFileScan::fctIsUncompressed(const std::string& folderPath, const std::
         folder.pop_back();
     }
     const std::string nameUtf8 = TextCodec::toUtf8(name);
-    std::string onDisk = m_context.fileSystem.findEntry(folder, nameUtf8);
-    const std::string path = FileSystem::join(folder, onDisk.empty() ? nameUtf8 : onDisk);
+    const std::string path = m_context.fileSystem.resolvePath(folder, nameUtf8);
 
     WorldItemReader reader(m_context.fileSystem, m_context.options.readAllWorldFiles);
     if (IoResult opened = reader.open(path); !opened) {

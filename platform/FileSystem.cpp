@@ -578,6 +578,11 @@ ContentWriter FileSystem::contentOf(std::string_view bytes) {
     return [bytes](OutputFile& file) { return file.write(bytes.data(), bytes.size()); };
 }
 
+std::string FileSystem::resolvePath(const std::string& folder, const std::string& name) {
+    const std::string onDisk = findEntry(folder, name);
+    return join(folder, onDisk.empty() ? name : onDisk);
+}
+
 std::string FileSystem::findEntry(const std::string& folder, const std::string& name) {
     const std::string exact = join(folder, name);
     if (fileExists(exact) || folderExists(exact)) {

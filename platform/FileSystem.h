@@ -70,6 +70,9 @@ class FileSystem {
     // one entry that matches without regard to ASCII letter case; empty when there is none
     // (or more than one).
     std::string findEntry(const std::string& folder, const std::string& name);
+    // `folder` joined with the name `name` has there: the one found by findEntry(), or `name`
+    // itself when no entry matches (the path then names a file that does not exist).
+    std::string resolvePath(const std::string& folder, const std::string& name);
     // Removes temporary files of an earlier, killed run (".veltrano-*.tmp") from `folder`.
     void removeStaleTemporaryFiles(const std::string& folder);
 
