@@ -160,7 +160,9 @@ for name in veltrano-cli veltrano veltrano-open-route; do
     name_line=$(sed -n '/^\.SH NAME$/{n;p;q}' "$scratch/$name.1")
     check "manual page $name has its NAME section ($name_line)" \
         grep -q "^$name \\\\- " <<<"$name_line"
-    if command -v groff >/dev/null; then
+    if ! command -v groff >/dev/null; then
+        fail "groff is not installed (bash scripts/setup.sh installs it)"
+    else
         # -P-cbou: plain text, no bold or underline made of backspaces, so grep sees words.
         LC_ALL=C.UTF-8 groff -man -Tutf8 -P-cbou -ww "$scratch/$name.1" \
             >"$scratch/$name.txt" 2>"$scratch/groff.txt" || fail "groff fails on $name.1"
@@ -169,8 +171,11 @@ for name in veltrano-cli veltrano veltrano-open-route; do
     fi
 done
 
-# lintian, where it is installed: no error and no warning (information tags are allowed).
-if command -v lintian >/dev/null; then
+# lintian: no error and no warning (information tags are allowed). scripts/setup.sh installs it;
+# a check that cannot run is a failure, never a pass.
+if ! command -v lintian >/dev/null; then
+    fail "lintian is not installed (bash scripts/setup.sh installs it)"
+else
     lintian --no-tag-display-limit "$deb" >"$scratch/lintian.txt" 2>/dev/null || true
     check "lintian reports no error or warning" \
         bash -c '! grep -E "^[EW]: " "$1" >&2' _ "$scratch/lintian.txt"

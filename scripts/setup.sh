@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev                    # the desktop program
     fonts-liberation xvfb xauth     # window tests without a screen
     dpkg-dev desktop-file-utils     # the Debian package (dpkg-shlibdeps) and its test
+    lintian groff-base              # the package test: lintian's verdict, the manual pages
 )
 
 bash "$(dirname "${BASH_SOURCE[0]}")/install-packages.sh" "${packages[@]}"

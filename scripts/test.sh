@@ -2,7 +2,8 @@
 # Builds every target into build/ and runs every test that is not labelled slow, then makes the
 # Debian package there and checks it (scripts/package-test.sh); then builds
 # the layers without Qt with AddressSanitizer and UndefinedBehaviorSanitizer into build-asan/
-# and runs the same tests there; then runs each fuzz target for a few seconds (build-fuzz/).
+# and runs the same tests there; then runs each fuzz target for a few seconds (build-fuzz/);
+# last, the Windows programs (scripts/windows-test.sh: cross-built, tested under Wine, zipped).
 # VELTRANO_FUZZ_SECONDS sets the seconds per fuzz target (default 5).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -32,3 +33,7 @@ cmake --build build-asan --parallel 2
 ctest --test-dir build-asan --output-on-failure --no-tests=error -LE slow -j2
 
 bash scripts/fuzz.sh "${VELTRANO_FUZZ_SECONDS:-5}"
+
+# Most route builders start veltrano.exe: a change that breaks it fails this run too.
+bash scripts/windows-test.sh
+echo "Every test, Linux and Windows: ${SECONDS} s" >&2
