@@ -245,6 +245,16 @@ IoResult FileSystem::listFolder(const std::string& path, FolderEntries& entries)
     return IoResult::success();
 }
 
+IoResult FileSystem::fileSize(const std::string& path, std::uintmax_t& size) {
+    std::error_code error;
+    size = fs::file_size(NativePath::of(path), error);
+    if (error) {
+        size = 0;
+        return fromErrorCode(error);
+    }
+    return IoResult::success();
+}
+
 IoResult FileSystem::readFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     std::unique_ptr<InputFile> file;

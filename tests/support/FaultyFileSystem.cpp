@@ -58,9 +58,9 @@ class FaultyOutputFile : public OutputFile {
 }  // namespace
 
 const char* operationName(FileOperation operation) {
-    static const char* const kNames[] = {"list folder", "open",  "read",  "create folder",
-                                         "create",      "write", "flush", "close",
-                                         "rename",      "remove"};
+    static const char* const kNames[] = {"list folder",   "size",   "open",  "read",
+                                         "create folder", "create", "write", "flush",
+                                         "close",         "rename", "remove"};
     return kNames[static_cast<int>(operation)];
 }
 
@@ -105,6 +105,14 @@ IoResult FaultyFileSystem::listFolder(const std::string& path, FolderEntries& en
         return *failure;
     }
     return FileSystem::listFolder(path, entries);
+}
+
+IoResult FaultyFileSystem::fileSize(const std::string& path, std::uintmax_t& size) {
+    if (auto failure = enter(FileOperation::FileSize, path)) {
+        size = 0;
+        return *failure;
+    }
+    return FileSystem::fileSize(path, size);
 }
 
 IoResult FaultyFileSystem::openInput(const std::string& path, std::unique_ptr<InputFile>& file) {

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@ namespace veltrano::test {
 // The operations of the file-system service that can fail on a real disk.
 enum class FileOperation {
     ListFolder,
+    FileSize,
     OpenInput,
     Read,
     CreateFolder,
@@ -63,6 +65,7 @@ class FaultyFileSystem : public FileSystem {
     std::size_t faultsFired() const { return m_fired; }
 
     IoResult listFolder(const std::string& path, FolderEntries& entries) override;
+    IoResult fileSize(const std::string& path, std::uintmax_t& size) override;
     IoResult openInput(const std::string& path, std::unique_ptr<InputFile>& file) override;
     IoResult createFolder(const std::string& path) override;
     IoResult createFile(const std::string& path, const std::string& permissionsFrom,
