@@ -16,17 +16,14 @@ namespace {
 using test::Fault;
 using test::FileOperation;
 
-struct StepRow {
-    FileOperation operation;
-    Fault::Effect effect;
-    bool copied;  // whether the copy must succeed whole
-};
+// The call, what its system call meets, and whether the copy must succeed whole.
+using StepRow = std::tuple<FileOperation, Fault::Effect, bool>;
 
 class SystemCallAnswer : public ::testing::TestWithParam<StepRow> {};
 
 // A copy reads the source and writes the new file through the two calls that can meet these.
 TEST_P(SystemCallAnswer, CopyIsWholeOrTheOldFileStays) {
-    const StepRow& row = GetParam();
+    const auto [operation, effect, copied] = GetParam();
     test::TempRoute route;
     std::string bytes;
     for (int i = 0; bytes.size() < 200'000; ++i) {
@@ -35,12 +32,12 @@ TEST_P(SystemCallAnswer, CopyIsWholeOrTheOldFileStays) {
     route.writeBytes("source.tdb", bytes);
     route.writeBytes("copy.tdb", "old");
     test::FaultyFileSystem fileSystem;
-    fileSystem.inject({Fault::Trigger::NthCall, 0, {row.operation}, row.effect, EIO});
+    fileSystem.inject({Fault::Trigger::NthCall, 0, {operation}, effect, EIO});
     const IoResult result =
         fileSystem.copyFile(route.pathOf("source.tdb"), route.pathOf("copy.tdb"));
     EXPECT_EQ(fileSystem.faultsFired(), 1u);
-    EXPECT_EQ(result.ok(), row.copied) << result.cause();
-    EXPECT_EQ(route.readBytes("copy.tdb"), row.copied ? bytes : "old");
+    EXPECT_EQ(result.ok(), copied) << result.cause();
+    EXPECT_EQ(route.readBytes("copy.tdb"), copied ? bytes : "old");
     EXPECT_EQ(route.list().size(), 2u);  // no temporary file is left
 }
 
@@ -53,40 +50,29 @@ INSTANTIATE_TEST_SUITE_P(
                       // Taking nothing is no progress: the write must end, and not as written.
                       StepRow{FileOperation::Write, Fault::Effect::Nothing, false}));
 
-struct TextRow {
-    std::string bytes;
-    std::string utf8;
-};
+// The file's bytes and its text as UTF-8.
+using TextRow = std::pair<std::string, std::string>;
 
 class WholeText : public ::testing::TestWithParam<TextRow> {};
 
 TEST_P(WholeText, ByteOrderMarkDecidesTheForm) {
     test::TempRoute route;
-    route.writeBytes("ABC.tit", GetParam().bytes);
+    route.writeBytes("ABC.tit", GetParam().first);
     FileSystem fileSystem;
     std::u16string text;
     ASSERT_TRUE(fileSystem.readText(route.pathOf("ABC.tit"), text).ok());
-    EXPECT_EQ(TextCodec::toUtf8(text), GetParam().utf8);
-}
-
-// Longer than one read block (64 KiB), so that the mark and the rest come in apart.
-std::string repeated(const std::string& unit, std::size_t count) {
-    std::string result;
-    for (std::size_t i = 0; i < count; ++i) {
-        result += unit;
-    }
-    return result;
+    EXPECT_EQ(TextCodec::toUtf8(text), GetParam().second);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, WholeText,
+    // The long ones take more than one read block (64 KiB), so mark and rest come apart.
     ::testing::Values(TextRow{std::string("\xFE\xFF\0a\0\xE4", 6), "a\xC3\xA4"},
-                      TextRow{"\xFE\xFF" + repeated(std::string("\x20\xAC", 2), 40'000),
-                              repeated("\xE2\x82\xAC", 40'000)},
-                      TextRow{"\xFF\xFE" + repeated(std::string("\xAC\x20", 2), 40'000) + "z",
-                              repeated("\xE2\x82\xAC", 40'000)},
-                      TextRow{"\xEF\xBB\xBF\xC3\xA4", "\xC3\xA4"}, TextRow{"\xFE", "\xC3\xBE"},
-                      TextRow{"", ""}));
+                      TextRow{"\xFE\xFF" + std::string(80'000, '\x20'),
+                              TextCodec::toUtf8(std::u16string(40'000, u'\x2020'))},
+                      TextRow{"\xFF\xFE" + std::string(80'001, '\x20'),
+                              TextCodec::toUtf8(std::u16string(40'000, u'\x2020'))},
+                      TextRow{"\xFE", "\xC3\xBE"}));
 
 }  // namespace
 }  // namespace veltrano

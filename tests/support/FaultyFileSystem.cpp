@@ -12,17 +12,12 @@ using Effect = Fault::Effect;
 
 // How many of `size` bytes a system call meeting `effect` moves: -1 for an interruption.
 long long bytesMoved(Effect effect, std::size_t size) {
-    switch (effect) {
-        case Effect::Interrupt:
-            errno = EINTR;
-            return -1;
-        case Effect::Short:
-            return static_cast<long long>(size > 1 ? size / 2 : size);
-        case Effect::Nothing:
-            return 0;
-        default:
-            return static_cast<long long>(size);
+    if (effect == Effect::Interrupt) {
+        errno = EINTR;
+        return -1;
     }
+    const std::size_t moved = effect == Effect::Short && size > 1 ? size / 2 : size;
+    return effect == Effect::Nothing ? 0 : static_cast<long long>(moved);
 }
 
 // A file opened for reading whose reads pass through the fault plan first.
@@ -126,10 +121,7 @@ std::optional<IoResult> FaultyFileSystem::failureOf(FileOperation operation,
                                                     const std::string& path,
                                                     const std::string& otherPath) {
     const std::optional<Fault> fault = enter(operation, path, otherPath);
-    if (!fault) {
-        return std::nullopt;
-    }
-    return IoResult::fromErrno(fault->errorNumber);
+    return fault ? std::optional(IoResult::fromErrno(fault->errorNumber)) : std::nullopt;
 }
 
 IoResult FaultyFileSystem::listFolder(const std::string& path, FolderEntries& entries) {
