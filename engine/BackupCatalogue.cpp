@@ -1,12 +1,9 @@
 #include "engine/BackupCatalogue.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 #include <tuple>
 
 #include "engine/BackupFolders.h"
-#include "platform/NativePath.h"
 #include "platform/TextCodec.h"
 
 namespace veltrano {
@@ -42,33 +39,45 @@ bool BackupCatalogue::isStamp(std::string_view text) {
            number(text.substr(9, 2)) < 60 && number(text.substr(11, 2)) < 60;
 }
 
-IoResult BackupCatalogue::read(std::string& failedFolder) {
+IoResult BackupCatalogue::read(std::string& failedPath) {
     m_runs.clear();
     std::vector<BackupCopy> copies;
     for (const char* folder : BackupFolders::kBoth) {
-        IoResult listed = collect(folder, copies);
-        if (!listed) {
-            failedFolder = FileSystem::join(m_routePath, folder);
-            return listed;
+        IoResult collected = collect(folder, copies, failedPath);
+        if (!collected) {
+            return collected;
         }
     }
     group(std::move(copies));
     return IoResult::success();
 }
 
-IoResult BackupCatalogue::collect(const std::string& folder, std::vector<BackupCopy>& copies) {
+IoResult BackupCatalogue::collect(const std::string& folder, std::vector<BackupCopy>& copies,
+                                  std::string& failedPath) {
     const std::string path = FileSystem::join(m_routePath, folder);
     if (!m_fileSystem.folderExists(path)) {
         return IoResult::success();
     }
     FolderEntries entries;
     IoResult listed = m_fileSystem.listFolder(path, entries);
-    for (const std::string& name : entries.files) {
-        if (std::optional<BackupCopy> copy = copyOf(folder, name)) {
-            copies.push_back(std::move(*copy));
-        }
+    if (!listed) {
+        failedPath = path;
+        return listed;
     }
-    return listed;
+    for (const std::string& name : entries.files) {
+        std::optional<BackupCopy> copy = copyOf(folder, name);
+        if (!copy) {
+            continue;
+        }
+        // A copy whose size cannot be told is a failed read, not a copy that is not there.
+        IoResult sized = m_fileSystem.fileSize(copy->path, copy->size);
+        if (!sized) {
+            failedPath = copy->path;
+            return sized;
+        }
+        copies.push_back(std::move(*copy));
+    }
+    return IoResult::success();
 }
 
 std::optional<BackupCopy> BackupCatalogue::copyOf(const std::string& folder,
@@ -91,11 +100,6 @@ std::optional<BackupCopy> BackupCatalogue::copyOf(const std::string& folder,
     copy.extension = TextCodec::fromUtf8(extension);
     copy.folder = folder;
     copy.path = FileSystem::join(FileSystem::join(m_routePath, folder), name);
-    std::error_code error;
-    copy.size = std::filesystem::file_size(NativePath::of(copy.path), error);
-    if (error) {
-        return std::nullopt;
-    }
     return copy;
 }
 

@@ -43,9 +43,9 @@ class BackupCatalogue {
     BackupCatalogue(FileSystem& fileSystem, std::string routePath, std::u16string routeId)
         : m_fileSystem(fileSystem), m_routePath(std::move(routePath)), m_routeId(routeId) {}
 
-    // Reads both folders. A failure names the folder that could not be listed in
-    // `failedFolder`.
-    IoResult read(std::string& failedFolder);
+    // Reads both folders and the sizes of the copies in them. A failure names the folder
+    // that could not be listed, or the copy whose size could not be read, in `failedPath`.
+    IoResult read(std::string& failedPath);
 
     const std::vector<BackupRun>& runs() const { return m_runs; }
     // The run that made a copy with this stamp.
@@ -57,7 +57,8 @@ class BackupCatalogue {
     static bool isStamp(std::string_view text);
 
   private:
-    IoResult collect(const std::string& folder, std::vector<BackupCopy>& copies);
+    IoResult collect(const std::string& folder, std::vector<BackupCopy>& copies,
+                     std::string& failedPath);
     std::optional<BackupCopy> copyOf(const std::string& folder, const std::string& name) const;
     void group(std::vector<BackupCopy> copies);
 

@@ -1,23 +1,13 @@
 #include "platform/FileSystem.h"
 
-#ifdef _WIN32
-#include <process.h>
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 #include <bit>
-#include <cerrno>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
+#include "platform/FileSystemNative.h"
 #include "platform/NativePath.h"
 #include "platform/TextCodec.h"
 
@@ -34,19 +24,12 @@ constexpr std::size_t kCopyBlockSize = 1024 * 1024;
 constexpr bool kLittleEndian = std::endian::native == std::endian::little;
 constexpr char kTemporaryPrefix[] = ".veltrano-";
 constexpr char kTemporarySuffix[] = ".tmp";
-#ifndef _WIN32
-// More link hops than this while resolving a path means a loop.
-constexpr int kMaxLinkHops = 40;
-#endif
 
 IoResult fromErrorCode(const std::error_code& error) {
-#ifdef _WIN32
-    // There the system category carries Windows error codes, not errno values.
     if (error.category() == std::system_category()) {
-        return IoResult::fromWindowsError(static_cast<unsigned long>(error.value()));
+        return native::systemError(error.value());
     }
-#endif
-    if (error.category() == std::generic_category() || error.category() == std::system_category()) {
+    if (error.category() == std::generic_category()) {
         return IoResult::fromErrno(error.value());
     }
     return IoResult::failure(error.message());
@@ -62,17 +45,6 @@ bool isFileEntry(const fs::directory_entry& entry) {
     return entry.is_regular_file(ignored);
 }
 
-#ifndef _WIN32
-IoResult syncToDisk(int descriptor) {
-    while (::fsync(descriptor) != 0) {
-        if (errno != EINTR) {
-            return IoResult::fromErrno(errno);
-        }
-    }
-    return IoResult::success();
-}
-#endif
-
 // Writes, flushes and closes a freshly created file; the first failure counts.
 IoResult fillNewFile(OutputFile& file, const ContentWriter& content) {
     IoResult result = content(file);
@@ -83,95 +55,6 @@ IoResult fillNewFile(OutputFile& file, const ContentWriter& content) {
     IoResult closed = file.close();
     return result ? closed : result;
 }
-
-#ifndef _WIN32
-// After a rename the directory entry must reach the disk too. The data itself was flushed
-// before the rename and the new name is already in place, so a failure here cannot be
-// reported as "file left unchanged"; it is left as the file system's to recover.
-void syncFolderOf(const std::string& path) {
-    std::string folder = fs::path(path).parent_path().string();
-    if (folder.empty()) {
-        folder = ".";
-    }
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return;
-    }
-    (void)syncToDisk(descriptor);
-    ::close(descriptor);
-}
-#endif
-
-#ifdef _WIN32
-
-// The path as the system sees it with every link, junction and mount point followed; empty
-// when it cannot be opened.
-std::wstring finalPathOf(const fs::path& path) {
-    const HANDLE handle =
-        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        return {};
-    }
-    std::wstring result(GetFinalPathNameByHandleW(handle, nullptr, 0, FILE_NAME_NORMALIZED), L'\0');
-    const DWORD length = GetFinalPathNameByHandleW(
-        handle, result.data(), static_cast<DWORD>(result.size()), FILE_NAME_NORMALIZED);
-    CloseHandle(handle);
-    result.resize(length < result.size() ? length : 0);
-    return result;
-}
-
-bool isReparsePoint(const fs::path& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-}
-
-// The path with every link followed as far as it exists. What does not exist yet cannot lead
-// anywhere, except a dangling link, which is not trusted.
-fs::path resolvedPath(const std::string& path, std::error_code& error) {
-    fs::path existing = fs::absolute(NativePath::of(path), error).lexically_normal();
-    fs::path rest;
-    while (!error) {
-        const std::wstring resolved = finalPathOf(existing);
-        if (!resolved.empty()) {
-            return rest.empty() ? fs::path(resolved) : fs::path(resolved) / rest;
-        }
-        if (isReparsePoint(existing) || !existing.has_relative_path()) {
-            error = std::make_error_code(std::errc::no_such_file_or_directory);
-            break;
-        }
-        rest = rest.empty() ? existing.filename() : existing.filename() / rest;
-        existing = existing.parent_path();
-    }
-    return {};
-}
-
-#else
-
-// The path with every symbolic link followed. A link at the end that points at nothing
-// existing is followed by hand, since weakly_canonical() leaves it in place.
-fs::path resolvedPath(const std::string& path, std::error_code& error) {
-    fs::path current = fs::absolute(path, error);
-    for (int hop = 0; !error && hop < kMaxLinkHops; ++hop) {
-        fs::path resolved = fs::weakly_canonical(current, error);
-        if (error) {
-            break;
-        }
-        std::error_code statusError;
-        if (!fs::is_symlink(fs::symlink_status(resolved, statusError))) {
-            return resolved;
-        }
-        const fs::path target = fs::read_symlink(resolved, error);
-        current = target.is_absolute() ? target : resolved.parent_path() / target;
-    }
-    if (!error) {
-        error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
-    }
-    return {};
-}
-
-#endif
 
 bool isWithin(const fs::path& path, const fs::path& root) {
     auto pathPart = path.begin();
@@ -224,77 +107,6 @@ bool isTemporaryName(const std::string& name) {
         return false;
     }
     return middle.find_first_not_of("0123456789", dot + 1) == std::string::npos;
-}
-
-#ifdef _WIN32
-
-// MoveFileExW replaces in one step like rename(2); write-through makes the new entry durable
-// before it returns. A read-only target refuses to be replaced, so its attribute is lifted for
-// the step (the new file brings its own) and put back when the step fails.
-IoResult moveOver(const std::string& from, const std::string& to) {
-    const std::wstring target = NativePath::wide(to);
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    const bool readOnly =
-        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-    if (readOnly) {
-        SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    }
-    if (MoveFileExW(NativePath::wide(from).c_str(), target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return IoResult::success();
-    }
-    const DWORD error = GetLastError();
-    if (readOnly) {
-        SetFileAttributesW(target.c_str(), attributes);
-    }
-    return IoResult::fromWindowsError(error);
-}
-
-// DeleteFileW refuses a read-only file, which unlink(2) removes; removing is always meant here.
-IoResult deleteFile(const std::string& path) {
-    const std::wstring file = NativePath::wide(path);
-    const DWORD attributes = GetFileAttributesW(file.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        SetFileAttributesW(file.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    }
-    if (DeleteFileW(file.c_str())) {
-        return IoResult::success();
-    }
-    return IoResult::fromWindowsError(GetLastError());
-}
-
-#endif
-
-// The name `path` has in its folder. Windows finds "MyRoute.tdb" as "MYROUTE.TDB" too, but a
-// file written back keeps the name it has, so the stored one is asked for there.
-std::string storedName(const std::string& path, const std::string& name) {
-#ifdef _WIN32
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW(NativePath::wide(path).c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        FindClose(search);
-        return NativePath::narrow(found.cFileName);
-    }
-#else
-    (void)path;
-#endif
-    return name;
-}
-
-long processId() {
-#ifdef _WIN32
-    return _getpid();
-#else
-    return ::getpid();
-#endif
-}
-
-std::size_t lastSeparator(const std::string& path) {
-#ifdef _WIN32
-    return path.find_last_of("/\\");
-#else
-    return path.rfind('/');
-#endif
 }
 
 // Writes `content` to the temporary file beside `target` and renames it over `target`; the
@@ -433,6 +245,16 @@ IoResult FileSystem::listFolder(const std::string& path, FolderEntries& entries)
     return IoResult::success();
 }
 
+IoResult FileSystem::fileSize(const std::string& path, std::uintmax_t& size) {
+    std::error_code error;
+    size = fs::file_size(NativePath::of(path), error);
+    if (error) {
+        size = 0;
+        return fromErrorCode(error);
+    }
+    return IoResult::success();
+}
+
 IoResult FileSystem::readFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     std::unique_ptr<InputFile> file;
@@ -448,29 +270,6 @@ IoResult FileSystem::openInput(const std::string& path, std::unique_ptr<InputFil
     IoResult result = opened->open(path);
     file = result ? std::move(opened) : nullptr;
     return result;
-}
-
-IoResult FileSystem::createFolder(const std::string& path) {
-#ifdef _WIN32
-    if (CreateDirectoryW(NativePath::wide(path).c_str(), nullptr)) {
-        return IoResult::success();
-    }
-    const DWORD error = GetLastError();
-    if (error == ERROR_ALREADY_EXISTS && folderExists(path)) {
-        return IoResult::success();
-    }
-    return IoResult::fromWindowsError(error);
-#else
-    if (::mkdir(path.c_str(), 0777) == 0) {
-        return IoResult::success();
-    }
-    const int error = errno;
-    // The wanted state already holds; only a file in the folder's place is a failure.
-    if (error == EEXIST && folderExists(path)) {
-        return IoResult::success();
-    }
-    return IoResult::fromErrno(error);
-#endif
 }
 
 IoResult FileSystem::createFile(const std::string& path, const std::string& permissionsFrom,
@@ -497,33 +296,10 @@ IoResult FileSystem::writeNewFile(const std::string& path, const ContentWriter& 
     return result;
 }
 
-IoResult FileSystem::renameOver(const std::string& from, const std::string& to) {
-#ifdef _WIN32
-    return moveOver(from, to);
-#else
-    if (std::rename(from.c_str(), to.c_str()) != 0) {
-        return IoResult::fromErrno(errno);
-    }
-    syncFolderOf(to);
-    return IoResult::success();
-#endif
-}
-
-IoResult FileSystem::removeFile(const std::string& path) {
-#ifdef _WIN32
-    return deleteFile(path);
-#else
-    if (::unlink(path.c_str()) != 0) {
-        return IoResult::fromErrno(errno);
-    }
-    return IoResult::success();
-#endif
-}
-
 bool FileSystem::leadsOutside(const std::string& path, const std::string& root) {
     std::error_code error;
-    const fs::path resolvedRoot = resolvedPath(root, error);
-    const fs::path resolved = error ? fs::path() : resolvedPath(path, error);
+    const fs::path resolvedRoot = native::resolvedPath(root, error);
+    const fs::path resolved = error ? fs::path() : native::resolvedPath(path, error);
     // A path that cannot be resolved (a link loop, no permission) is not trusted for writing.
     if (error) {
         return true;
@@ -586,7 +362,7 @@ std::string FileSystem::resolvePath(const std::string& folder, const std::string
 std::string FileSystem::findEntry(const std::string& folder, const std::string& name) {
     const std::string exact = join(folder, name);
     if (fileExists(exact) || folderExists(exact)) {
-        return storedName(exact, name);
+        return native::storedName(exact, name);
     }
     FolderEntries entries;
     if (!listFolder(folder, entries)) {
@@ -620,22 +396,15 @@ void FileSystem::removeStaleTemporaryFiles(const std::string& folder) {
 }
 
 std::string FileSystem::temporaryPathFor(const std::string& path) {
-    const std::size_t cut = lastSeparator(path);
+    const std::size_t cut = native::lastSeparator(path);
     const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
     const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
-    return folder + kTemporaryPrefix + name + "." + std::to_string(processId()) + kTemporarySuffix;
+    return folder + kTemporaryPrefix + name + "." + std::to_string(native::processId()) +
+           kTemporarySuffix;
 }
 
 std::string FileSystem::join(const std::string& folder, const std::string& name) {
     return folder + separator() + name;
-}
-
-char FileSystem::separator() {
-#ifdef _WIN32
-    return '\\';
-#else
-    return '/';
-#endif
 }
 
 }  // namespace veltrano

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -35,6 +36,8 @@ class FileSystem {
     // True for a regular file (a link to one counts); false for folders and missing paths.
     virtual bool fileExists(const std::string& path);
     virtual IoResult listFolder(const std::string& path, FolderEntries& entries);
+    // The size of the file `path` in bytes; 0 after a failure.
+    virtual IoResult fileSize(const std::string& path, std::uintmax_t& size);
     // The whole file; built from openInput() and the file's reads.
     virtual IoResult readFile(const std::string& path, std::string& bytes);
     virtual IoResult openInput(const std::string& path, std::unique_ptr<InputFile>& file);

@@ -18,9 +18,14 @@ class InputFile {
     InputFile& operator=(const InputFile&) = delete;
 
     IoResult open(const std::string& path);
-    // Reads up to `capacity` bytes; `got` is 0 only at the end of the file.
+    // Reads `capacity` bytes, fewer only at the end of the file; `got` is 0 only there.
     virtual IoResult read(char* buffer, std::size_t capacity, std::size_t& got);
     void close();
+
+  protected:
+    // One system call's worth of read(): the count of bytes read, which may be fewer than
+    // `capacity` and is 0 at the end of the file, or -1 with errno set.
+    virtual long long readSome(char* buffer, std::size_t capacity);
 
   private:
     std::FILE* m_file = nullptr;

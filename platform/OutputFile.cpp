@@ -36,7 +36,7 @@ IoResult createExclusive(const std::string& path, const std::string& modelPath, 
 }
 
 // The C runtime's descriptors; _commit() is FlushFileBuffers on the file's handle.
-long long writeSome(int descriptor, const char* data, std::size_t size) {
+long long systemWrite(int descriptor, const char* data, std::size_t size) {
     constexpr std::size_t kLargestWrite = std::size_t{1} << 30;
     return _write(descriptor, data, static_cast<unsigned>(std::min(size, kLargestWrite)));
 }
@@ -51,7 +51,7 @@ int closeDescriptor(int descriptor) {
 
 #else
 
-long long writeSome(int descriptor, const char* data, std::size_t size) {
+long long systemWrite(int descriptor, const char* data, std::size_t size) {
     return ::write(descriptor, data, size);
 }
 
@@ -130,16 +130,25 @@ IoResult OutputFile::write(const char* data, std::size_t size) {
     }
     std::size_t written = 0;
     while (written < size) {
-        const long long count = writeSome(m_descriptor, data + written, size - written);
+        const long long count = writeSome(data + written, size - written);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
         if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             return IoResult::fromErrno(errno);
+        }
+        // A system that takes nothing and names no error would be asked again for ever; it
+        // is taken for a full disk.
+        if (count == 0) {
+            return IoResult::fromErrno(ENOSPC);
         }
         written += static_cast<std::size_t>(count);
     }
     return IoResult::success();
+}
+
+long long OutputFile::writeSome(const char* data, std::size_t size) {
+    return systemWrite(m_descriptor, data, size);
 }
 
 IoResult OutputFile::flush() {

@@ -28,6 +28,11 @@ class OutputFile {
     // A delayed write error reported here counts like any other.
     virtual IoResult close();
 
+  protected:
+    // One system call's worth of write(): the count of bytes the system took, which may be
+    // fewer than `size`, or -1 with errno set.
+    virtual long long writeSome(const char* data, std::size_t size);
+
   private:
     int m_descriptor = -1;
 };

@@ -33,6 +33,19 @@ TEST(FileSystem, FailuresCarryTheEnglishSystemMessage) {
     EXPECT_EQ(IoResult::fromErrno(EACCES).cause(), "Permission denied");
 }
 
+// A backup makes its folder when it finds none, but another run may make it in between.
+TEST(FileSystem, CreateFolderWhereOneAlreadyIsSucceedsAndKeepsItsFiles) {
+    test::TempRoute route;
+    route.writeBytes("save/ABC.tdb", "x");
+    fs::create_directory_symlink(route.pathOf("save"), route.pathOf("link"));
+    FileSystem fileSystem;
+    EXPECT_TRUE(fileSystem.createFolder(route.pathOf("save")).ok());
+    EXPECT_TRUE(fileSystem.createFolder(route.pathOf("link")).ok());
+    EXPECT_EQ(route.list("save"), Names{"ABC.tdb"});
+    EXPECT_EQ(fileSystem.createFolder(route.pathOf("no/save")).cause(),
+              "No such file or directory");
+}
+
 TEST(FileSystem, ReplaceKeepsThePermissionBitsAndLeavesNoTemporaryFile) {
     const mode_t mask = ::umask(077);
     test::TempRoute route;

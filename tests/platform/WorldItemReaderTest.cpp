@@ -59,6 +59,31 @@ TEST(WorldItemReader, ItemsAndLineEndsStayWholeAcrossReadBlocks) {
     EXPECT_EQ(itemsOf(data), expected);
 }
 
+// The scan for an item passes over whole blocks; the item it looks for starts just before, on
+// and just after the first byte of the second block, behind a blank or not.
+TEST(WorldItemReader, ScanFindsAnItemStartingAtABlockEdge) {
+    constexpr std::size_t kBlock = 64 * 1024;
+    for (const std::size_t start : {kBlock - 1, kBlock, kBlock + 1}) {
+        for (const std::string lead : {"", " "}) {
+            test::TempRoute folder;
+            folder.writeBytes(
+                "x.w", std::string(start - 1 - lead.size(), 'x') + "," + lead + "Pickup ( 1 ),y");
+            FileSystem fileSystem;
+            WorldItemReader reader(fileSystem);
+            ASSERT_TRUE(reader.open(folder.pathOf("x.w")).ok());
+            std::vector<std::string> found;
+            for (std::string item; !reader.atEnd();) {
+                reader.skipToItemThatMayHold("PICKUP (");
+                EXPECT_TRUE(reader.readItem(item).ok());
+                if (item.find('(') != std::string::npos) {
+                    found.push_back(item);
+                }
+            }
+            EXPECT_EQ(found, std::vector<std::string>{"Pickup ( 1 )"}) << start << lead;
+        }
+    }
+}
+
 TEST(WorldItemReader, MissingFileFailsToOpenWithTheSystemMessage) {
     FileSystem fileSystem;
     WorldItemReader reader(fileSystem);

@@ -7,65 +7,92 @@ namespace veltrano::test {
 
 namespace {
 
-// A file opened by the real service whose steps pass through the fault plan first.
+// What the next system call under a read or write meets; Fail when it runs as usual.
+using Effect = Fault::Effect;
+
+// How many of `size` bytes a system call meeting `effect` moves: -1 for an interruption.
+long long bytesMoved(Effect effect, std::size_t size) {
+    if (effect == Effect::Interrupt) {
+        errno = EINTR;
+        return -1;
+    }
+    const std::size_t moved = effect == Effect::Short && size > 1 ? size / 2 : size;
+    return effect == Effect::Nothing ? 0 : static_cast<long long>(moved);
+}
+
+// A file opened for reading whose reads pass through the fault plan first.
 class FaultyInputFile : public InputFile {
   public:
-    FaultyInputFile(FaultyFileSystem& owner, std::string path, std::unique_ptr<InputFile> inner)
-        : m_owner(owner), m_path(std::move(path)), m_inner(std::move(inner)) {}
+    FaultyInputFile(FaultyFileSystem& owner, std::string path)
+        : m_owner(owner), m_path(std::move(path)) {}
 
     IoResult read(char* buffer, std::size_t capacity, std::size_t& got) override {
         got = 0;
-        auto failure = m_owner.enter(FileOperation::Read, m_path);
-        return failure ? *failure : m_inner->read(buffer, capacity, got);
+        const std::optional<Fault> fault = m_owner.enter(FileOperation::Read, m_path);
+        if (fault && fault->effect == Effect::Fail) {
+            return IoResult::fromErrno(fault->errorNumber);
+        }
+        m_next = fault ? fault->effect : Effect::Fail;
+        return InputFile::read(buffer, capacity, got);
+    }
+
+  protected:
+    long long readSome(char* buffer, std::size_t capacity) override {
+        const long long count = bytesMoved(std::exchange(m_next, Effect::Fail), capacity);
+        return count <= 0 ? count : InputFile::readSome(buffer, static_cast<std::size_t>(count));
     }
 
   private:
     FaultyFileSystem& m_owner;
     std::string m_path;
-    std::unique_ptr<InputFile> m_inner;
+    Effect m_next = Effect::Fail;
 };
 
 class FaultyOutputFile : public OutputFile {
   public:
-    FaultyOutputFile(FaultyFileSystem& owner, std::string path, std::unique_ptr<OutputFile> inner)
-        : m_owner(owner), m_path(std::move(path)), m_inner(std::move(inner)) {}
+    FaultyOutputFile(FaultyFileSystem& owner, std::string path)
+        : m_owner(owner), m_path(std::move(path)) {}
 
     IoResult write(const char* data, std::size_t size) override {
-        if (auto failure = m_owner.enter(FileOperation::Write, m_path)) {
+        const std::optional<Fault> fault = m_owner.enter(FileOperation::Write, m_path);
+        if (fault && fault->effect == Effect::Fail) {
             // The disk took part of the bytes before it refused the rest.
-            (void)m_inner->write(data, size / 2);
-            return *failure;
+            (void)OutputFile::write(data, size / 2);
+            return IoResult::fromErrno(fault->errorNumber);
         }
-        return m_inner->write(data, size);
+        m_next = fault ? fault->effect : Effect::Fail;
+        return OutputFile::write(data, size);
     }
     IoResult flush() override {
-        auto failure = m_owner.enter(FileOperation::Flush, m_path);
-        return failure ? *failure : m_inner->flush();
+        auto failure = m_owner.failureOf(FileOperation::Flush, m_path);
+        return failure ? *failure : OutputFile::flush();
     }
     IoResult close() override {
         // close(2) releases the descriptor even when it reports an error.
-        IoResult closed = m_inner->close();
-        auto failure = m_owner.enter(FileOperation::Close, m_path);
+        IoResult closed = OutputFile::close();
+        auto failure = m_owner.failureOf(FileOperation::Close, m_path);
         return failure ? *failure : closed;
+    }
+
+  protected:
+    long long writeSome(const char* data, std::size_t size) override {
+        const long long count = bytesMoved(std::exchange(m_next, Effect::Fail), size);
+        return count <= 0 ? count : OutputFile::writeSome(data, static_cast<std::size_t>(count));
     }
 
   private:
     FaultyFileSystem& m_owner;
     std::string m_path;
-    std::unique_ptr<OutputFile> m_inner;
+    Effect m_next = Effect::Fail;
 };
 
 }  // namespace
 
 const char* operationName(FileOperation operation) {
-    static const char* const kNames[] = {"list folder", "open",  "read",  "create folder",
-                                         "create",      "write", "flush", "close",
-                                         "rename",      "remove"};
+    static const char* const kNames[] = {"list folder",   "size",   "open",  "read",
+                                         "create folder", "create", "write", "flush",
+                                         "close",         "rename", "remove"};
     return kNames[static_cast<int>(operation)];
-}
-
-bool changesDisk(FileOperation operation) {
-    return operation >= FileOperation::CreateFolder && operation <= FileOperation::Rename;
 }
 
 void FaultyFileSystem::inject(const Fault& fault) {
@@ -77,75 +104,77 @@ bool FaultyFileSystem::watches(const Fault& fault, FileOperation operation) {
                                                  operation) != fault.operations.end();
 }
 
-std::optional<IoResult> FaultyFileSystem::enter(FileOperation operation, const std::string& path,
-                                                const std::string& otherPath) {
+std::optional<Fault> FaultyFileSystem::enter(FileOperation operation, const std::string& path,
+                                             const std::string& otherPath) {
     m_calls.push_back({operation, path, otherPath});
-    std::optional<IoResult> failure;
+    std::optional<Fault> hit;
     for (ArmedFault& armed : m_faults) {
-        const Fault& fault = armed.fault;
-        if (!watches(fault, operation)) {
-            continue;
-        }
-        const std::size_t seen = armed.seen++;
-        const bool onPath = path == fault.path || (!otherPath.empty() && otherPath == fault.path);
-        const bool hit = fault.trigger == Fault::Trigger::NthCall       ? seen == fault.n
-                         : fault.trigger == Fault::Trigger::FromNthCall ? seen >= fault.n
-                                                                        : onPath;
-        if (hit && !failure) {
-            failure = IoResult::fromErrno(fault.errorNumber);
+        if (watches(armed.fault, operation) && armed.seen++ == armed.fault.n && !hit) {
+            hit = armed.fault;
         }
     }
-    m_fired += failure ? 1 : 0;
-    return failure;
+    m_fired += hit ? 1 : 0;
+    return hit;
+}
+
+std::optional<IoResult> FaultyFileSystem::failureOf(FileOperation operation,
+                                                    const std::string& path,
+                                                    const std::string& otherPath) {
+    const std::optional<Fault> fault = enter(operation, path, otherPath);
+    return fault ? std::optional(IoResult::fromErrno(fault->errorNumber)) : std::nullopt;
 }
 
 IoResult FaultyFileSystem::listFolder(const std::string& path, FolderEntries& entries) {
-    if (auto failure = enter(FileOperation::ListFolder, path)) {
+    if (auto failure = failureOf(FileOperation::ListFolder, path)) {
         entries = FolderEntries{};
         return *failure;
     }
     return FileSystem::listFolder(path, entries);
 }
 
-IoResult FaultyFileSystem::openInput(const std::string& path, std::unique_ptr<InputFile>& file) {
-    file.reset();
-    if (auto failure = enter(FileOperation::OpenInput, path)) {
+IoResult FaultyFileSystem::fileSize(const std::string& path, std::uintmax_t& size) {
+    if (auto failure = failureOf(FileOperation::FileSize, path)) {
+        size = 0;
         return *failure;
     }
-    std::unique_ptr<InputFile> inner;
-    IoResult opened = FileSystem::openInput(path, inner);
-    if (opened) {
-        file = std::make_unique<FaultyInputFile>(*this, path, std::move(inner));
+    return FileSystem::fileSize(path, size);
+}
+
+IoResult FaultyFileSystem::openInput(const std::string& path, std::unique_ptr<InputFile>& file) {
+    file.reset();
+    if (auto failure = failureOf(FileOperation::OpenInput, path)) {
+        return *failure;
     }
-    return opened;
+    auto opened = std::make_unique<FaultyInputFile>(*this, path);
+    IoResult result = opened->open(path);
+    file = result ? std::move(opened) : nullptr;
+    return result;
 }
 
 IoResult FaultyFileSystem::createFolder(const std::string& path) {
-    auto failure = enter(FileOperation::CreateFolder, path);
+    auto failure = failureOf(FileOperation::CreateFolder, path);
     return failure ? *failure : FileSystem::createFolder(path);
 }
 
 IoResult FaultyFileSystem::createFile(const std::string& path, const std::string& permissionsFrom,
                                       std::unique_ptr<OutputFile>& file) {
     file.reset();
-    if (auto failure = enter(FileOperation::CreateFile, path)) {
+    if (auto failure = failureOf(FileOperation::CreateFile, path)) {
         return *failure;
     }
-    std::unique_ptr<OutputFile> inner;
-    IoResult created = FileSystem::createFile(path, permissionsFrom, inner);
-    if (created) {
-        file = std::make_unique<FaultyOutputFile>(*this, path, std::move(inner));
-    }
-    return created;
+    auto created = std::make_unique<FaultyOutputFile>(*this, path);
+    IoResult result = created->create(path, permissionsFrom);
+    file = result ? std::move(created) : nullptr;
+    return result;
 }
 
 IoResult FaultyFileSystem::renameOver(const std::string& from, const std::string& to) {
-    auto failure = enter(FileOperation::Rename, to, from);
+    auto failure = failureOf(FileOperation::Rename, to, from);
     return failure ? *failure : FileSystem::renameOver(from, to);
 }
 
 IoResult FaultyFileSystem::removeFile(const std::string& path) {
-    auto failure = enter(FileOperation::Remove, path);
+    auto failure = failureOf(FileOperation::Remove, path);
     return failure ? *failure : FileSystem::removeFile(path);
 }
 

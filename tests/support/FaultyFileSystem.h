@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@ namespace veltrano::test {
 // The operations of the file-system service that can fail on a real disk.
 enum class FileOperation {
     ListFolder,
+    FileSize,
     OpenInput,
     Read,
     CreateFolder,
@@ -26,8 +28,6 @@ enum class FileOperation {
 };
 
 const char* operationName(FileOperation operation);
-// Operations that change the disk (the ones a full disk refuses).
-bool changesDisk(FileOperation operation);
 
 // One call of an operation, as the file system saw it.
 struct FileCall {
@@ -36,33 +36,41 @@ struct FileCall {
     std::string otherPath;  // for Rename the source
 };
 
-// When and how a call fails.
+// Which call a fault hits and what it does to it.
 struct Fault {
     enum class Trigger {
-        NthCall,         // only the n-th (from 0) matching call
-        FromNthCall,     // the n-th matching call and every later one (a disk that stays full)
-        EveryCallOnPath  // every matching call whose path (or Rename source) is `path`
+        NthCall  // only the n-th (from 0) matching call
+    };
+    // What a hit call of Read or Write meets in its first system call; any other operation
+    // always fails.
+    enum class Effect {
+        Fail,       // the call fails with errorNumber
+        Interrupt,  // a signal interrupts it (EINTR) before it moves a byte
+        Short,      // it moves half of the bytes (at least one)
+        Nothing     // it moves no byte and reports no error
     };
     Trigger trigger = Trigger::NthCall;
     std::size_t n = 0;
     // The operations the fault watches; empty watches all of them.
     std::vector<FileOperation> operations;
-    std::string path;
+    Effect effect = Effect::Fail;
     int errorNumber = EIO;
 };
 
 // The real file system, recording every call of a failable operation and failing the calls a
 // test asks for with a real errno. A failing write first writes half of its bytes, as a disk
 // that fills up does; a failing read delivers nothing. Files opened through it report their
-// reads, writes, flushes and closes to it, so those fail like the operations of the service.
+// reads, writes, flushes and closes to it, so those fail like the operations of the service,
+// and a read or write can meet the odd answers of the system call under it.
 class FaultyFileSystem : public FileSystem {
   public:
     void inject(const Fault& fault);
     const std::vector<FileCall>& calls() const { return m_calls; }
-    // How many calls have failed on purpose so far.
+    // How many calls a fault has hit so far.
     std::size_t faultsFired() const { return m_fired; }
 
     IoResult listFolder(const std::string& path, FolderEntries& entries) override;
+    IoResult fileSize(const std::string& path, std::uintmax_t& size) override;
     IoResult openInput(const std::string& path, std::unique_ptr<InputFile>& file) override;
     IoResult createFolder(const std::string& path) override;
     IoResult createFile(const std::string& path, const std::string& permissionsFrom,
@@ -70,9 +78,12 @@ class FaultyFileSystem : public FileSystem {
     IoResult renameOver(const std::string& from, const std::string& to) override;
     IoResult removeFile(const std::string& path) override;
 
+    // Records a call; the fault that hits it, if one does.
+    std::optional<Fault> enter(FileOperation operation, const std::string& path,
+                               const std::string& otherPath = {});
     // Records a call; the failure to report when a fault hits it.
-    std::optional<IoResult> enter(FileOperation operation, const std::string& path,
-                                  const std::string& otherPath = {});
+    std::optional<IoResult> failureOf(FileOperation operation, const std::string& path,
+                                      const std::string& otherPath = {});
 
   private:
     struct ArmedFault {

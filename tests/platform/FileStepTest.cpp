@@ -1,0 +1,78 @@
+// What the file service does with the odd answers of the system calls under a read or a write
+// (an interruption, a short or an empty write), and how a whole file is read as text.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "platform/TextCodec.h"
+#include "tests/support/FaultyFileSystem.h"
+#include "tests/support/TempRoute.h"
+
+namespace veltrano {
+namespace {
+
+using test::Fault;
+using test::FileOperation;
+
+// The call, what its system call meets, and whether the copy must succeed whole.
+using StepRow = std::tuple<FileOperation, Fault::Effect, bool>;
+
+class SystemCallAnswer : public ::testing::TestWithParam<StepRow> {};
+
+// A copy reads the source and writes the new file through the two calls that can meet these.
+TEST_P(SystemCallAnswer, CopyIsWholeOrTheOldFileStays) {
+    const auto [operation, effect, copied] = GetParam();
+    test::TempRoute route;
+    std::string bytes;
+    for (int i = 0; bytes.size() < 200'000; ++i) {
+        bytes += std::to_string(i) + ",";
+    }
+    route.writeBytes("source.tdb", bytes);
+    route.writeBytes("copy.tdb", "old");
+    test::FaultyFileSystem fileSystem;
+    fileSystem.inject({Fault::Trigger::NthCall, 0, {operation}, effect, EIO});
+    const IoResult result =
+        fileSystem.copyFile(route.pathOf("source.tdb"), route.pathOf("copy.tdb"));
+    EXPECT_EQ(fileSystem.faultsFired(), 1u);
+    EXPECT_EQ(result.ok(), copied) << result.cause();
+    EXPECT_EQ(route.readBytes("copy.tdb"), copied ? bytes : "old");
+    EXPECT_EQ(route.list().size(), 2u);  // no temporary file is left
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, SystemCallAnswer,
+    ::testing::Values(StepRow{FileOperation::Read, Fault::Effect::Interrupt, true},
+                      StepRow{FileOperation::Read, Fault::Effect::Short, true},
+                      StepRow{FileOperation::Write, Fault::Effect::Interrupt, true},
+                      StepRow{FileOperation::Write, Fault::Effect::Short, true},
+                      // Taking nothing is no progress: the write must end, and not as written.
+                      StepRow{FileOperation::Write, Fault::Effect::Nothing, false}));
+
+// The file's bytes and its text as UTF-8.
+using TextRow = std::pair<std::string, std::string>;
+
+class WholeText : public ::testing::TestWithParam<TextRow> {};
+
+TEST_P(WholeText, ByteOrderMarkDecidesTheForm) {
+    test::TempRoute route;
+    route.writeBytes("ABC.tit", GetParam().first);
+    FileSystem fileSystem;
+    std::u16string text;
+    ASSERT_TRUE(fileSystem.readText(route.pathOf("ABC.tit"), text).ok());
+    EXPECT_EQ(TextCodec::toUtf8(text), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, WholeText,
+    // The long ones take more than one read block (64 KiB), so mark and rest come apart.
+    ::testing::Values(TextRow{std::string("\xFE\xFF\0a\0\xE4", 6), "a\xC3\xA4"},
+                      TextRow{"\xFE\xFF" + std::string(80'000, '\x20'),
+                              TextCodec::toUtf8(std::u16string(40'000, u'\x2020'))},
+                      TextRow{"\xFF\xFE" + std::string(80'001, '\x20'),
+                              TextCodec::toUtf8(std::u16string(40'000, u'\x2020'))},
+                      TextRow{"\xFE", "\xC3\xBE"}));
+
+}  // namespace
+}  // namespace veltrano
