@@ -18,6 +18,11 @@ std::string TrackFileBackup::backUp(const std::string& sourcePath,
     IoResult result = IoResult::success();
     if (!fileSystem.folderExists(folder)) {
         result = fileSystem.createFolder(folder);
+        // The new folder's entry reaches the disk before any file is renamed into place, so
+        // a crash can never leave a replaced track file whose backup folder is lost.
+        if (result) {
+            result = fileSystem.flushFolder(m_context.state.gstrRoutePath);
+        }
     }
     std::string backupPath;
     if (result) {

@@ -520,6 +520,24 @@ IoResult FileSystem::removeFile(const std::string& path) {
 #endif
 }
 
+IoResult FileSystem::flushFolder(const std::string& path) {
+#ifdef _WIN32
+    // Windows has no call that flushes a folder's entries. The renames that follow write
+    // through, and the volume commits its metadata log in order, so the new entry reaches the
+    // disk no later than they do.
+    (void)path;
+    return IoResult::success();
+#else
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return IoResult::fromErrno(errno);
+    }
+    const IoResult synced = syncToDisk(descriptor);
+    ::close(descriptor);
+    return synced;
+#endif
+}
+
 bool FileSystem::leadsOutside(const std::string& path, const std::string& root) {
     std::error_code error;
     const fs::path resolvedRoot = resolvedPath(root, error);
