@@ -1,7 +1,9 @@
 #include "engine/TrackFileRestore.h"
 
 #include <chrono>
+#include <memory>
 #include <thread>
+#include <utility>
 
 #include "engine/TrackFileBackup.h"
 #include "platform/TextCodec.h"
