@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "engine/TextFormat.h"
-#include "engine/TrackFileBackup.h"
 #include "engine/TrackText.h"
 #include "engine/WorldFileScan.h"
 #include "platform/TextCodec.h"
@@ -41,11 +40,6 @@ IoResult writeEditedText(const TrackText& text, OutputFile& file) {
 
 }  // namespace
 
-// Out of line, where TrackText is complete.
-PickupRecordRewriter::TrackFile::TrackFile() = default;
-PickupRecordRewriter::TrackFile::TrackFile(TrackFile&&) noexcept = default;
-PickupRecordRewriter::TrackFile::~TrackFile() = default;
-
 std::u16string PickupRecordRewriter::newFieldText(std::u16string_view capacity,
                                                   std::u16string_view type,
                                                   std::u16string_view fillLevelCode) {
@@ -63,17 +57,6 @@ std::u16string PickupRecordRewriter::newFieldText(std::u16string_view capacity,
     return field;
 }
 
-PickupRecordRewriter::TrackFile PickupRecordRewriter::trackFile(const char16_t* extension) const {
-    const RunState& state = m_context.state;
-    TrackFile file;
-    file.extension = extension;
-    const std::string name = TextCodec::toUtf8(state.gstrRouteName + extension);
-    // Found under another letter case, the file keeps the name it has on disk.
-    file.path = m_context.fileSystem.resolvePath(state.gstrRoutePath, name);
-    file.displayName = TextCodec::fromUtf8(file.path.substr(state.gstrRoutePath.size() + 1));
-    return file;
-}
-
 bool PickupRecordRewriter::run() {
     RunState& state = m_context.state;
     state.gstrProtokoll.prepend(TextFormat::repeat(u'-', 111) + u"\r\n\r\n");
@@ -84,27 +67,28 @@ bool PickupRecordRewriter::run() {
     m_context.show();
     m_changed = false;
 
-    TrackFile itemTable = trackFile(u".tit");
-    TrackFile database = trackFile(u".tdb");
-    const bool completed = rewrite(itemTable, database);
-    if (!completed && itemTable.replaced) {
-        putBack(itemTable);
+    TrackFilePair files(m_context);
+    const bool completed = rewrite(files);
+    if (!completed) {
+        files.undo();
     }
     m_context.show();
     m_context.host.yieldToEvents();
     return completed;
 }
 
-bool PickupRecordRewriter::rewrite(TrackFile& itemTable, TrackFile& database) {
-    if (!pass(itemTable, false)) {
+bool PickupRecordRewriter::rewrite(TrackFilePair& files) {
+    std::unique_ptr<TrackText> itemTable = pass(files.itemTable(), false);
+    if (!itemTable) {
         return false;
     }
-    if (m_changed && !writeBack(itemTable, database)) {
+    if (m_changed && !writeBack(files, files.itemTable(), *itemTable)) {
         return false;
     }
     // Its text is written or unchanged; the .tdb's pass can have its memory.
-    itemTable.text.reset();
-    if (!pass(database, true)) {
+    itemTable.reset();
+    std::unique_ptr<TrackText> database = pass(files.database(), true);
+    if (!database) {
         return false;
     }
     if (!m_changed) {
@@ -114,10 +98,10 @@ bool PickupRecordRewriter::rewrite(TrackFile& itemTable, TrackFile& database) {
             u"\r\n");
         return true;
     }
-    return writeBack(database, itemTable);
+    return writeBack(files, files.database(), *database);
 }
 
-bool PickupRecordRewriter::pass(TrackFile& file, bool reportChanges) {
+std::unique_ptr<TrackText> PickupRecordRewriter::pass(const TrackFile& file, bool reportChanges) {
     RunState& state = m_context.state;
     // Reading, decoding and indexing a whole track file run off the window's thread: for a
     // large file they take longer than the window may stay unanswered.
@@ -134,20 +118,21 @@ bool PickupRecordRewriter::pass(TrackFile& file, bool reportChanges) {
     });
     if (!read) {
         m_context.reportReadFailure(file.path, read);
-        return false;
+        return nullptr;
     }
-
+    // Protocol lines name the file as it is on disk.
+    const std::u16string fileName =
+        TextCodec::fromUtf8(file.path.substr(state.gstrRoutePath.size() + 1));
     const std::size_t upperBound = state.garrPickupTrItemId.size() - 1;
     for (std::size_t i = 1; i <= upperBound; ++i) {
-        rewriteRecord(*text, file, i, reportChanges);
+        rewriteRecord(*text, fileName, i, reportChanges);
         m_context.host.yieldToEvents();
     }
-    file.text = std::move(text);
-    return true;
+    return text;
 }
 
-void PickupRecordRewriter::rewriteRecord(TrackText& text, const TrackFile& file, std::size_t i,
-                                         bool reportChanges) {
+void PickupRecordRewriter::rewriteRecord(TrackText& text, const std::u16string& fileName,
+                                         std::size_t i, bool reportChanges) {
     RunState& state = m_context.state;
     const std::u16string& id = state.garrPickupTrItemId[i];
     std::optional<std::size_t> idPosition = text.findIdText(id);
@@ -157,7 +142,7 @@ void PickupRecordRewriter::rewriteRecord(TrackText& text, const TrackFile& file,
     std::optional<TrackText::Field> field = text.findField(*idPosition);
     if (!field) {
         m_context.reportProblem(
-            u"*** TrItemId ( " + id + u" ) in " + file.displayName +
+            u"*** TrItemId ( " + id + u" ) in " + fileName +
             m_context.text(u" ohne vollst\u00e4ndiges PickupTrItemData \u00fcbersprungen.",
                            u" without a complete PickupTrItemData skipped."));
         return;
@@ -204,45 +189,15 @@ std::u16string PickupRecordRewriter::fillLevelCode() const {
     return state.garrFuellstandCode[static_cast<std::size_t>(index)];
 }
 
-bool PickupRecordRewriter::writeBack(TrackFile& file, const TrackFile& partner) {
+bool PickupRecordRewriter::writeBack(TrackFilePair& files, TrackFile& file, const TrackText& text) {
     if (m_context.options.dryRun) {
         return true;
     }
-    if (!writesStayInside(file, partner)) {
-        return false;
-    }
-    TrackFileBackup backup(m_context);
-    file.backupPath = backup.backUp(file.path, file.extension);
-    if (file.backupPath.empty()) {
-        return false;
-    }
     FileSystem& fileSystem = m_context.fileSystem;
-    const std::string& path = file.path;
-    const TrackText& text = *file.text;
-    IoResult written = m_context.whileYielding([&fileSystem, &path, &text] {
+    return files.replace(file, [&fileSystem, &text](const std::string& path) {
         return fileSystem.replaceFile(
             path, [&text](OutputFile& output) { return writeEditedText(text, output); });
     });
-    if (!written) {
-        m_context.reportWriteFailure(file.path, written, true);
-        return false;
-    }
-    file.replaced = true;
-    return true;
-}
-
-bool PickupRecordRewriter::writesStayInside(const TrackFile& file, const TrackFile& partner) {
-    // Checked once, before the first file is touched, so a refusal changes nothing at all.
-    if (m_checkedLinks) {
-        return true;
-    }
-    m_checkedLinks = true;
-    return TrackFileBackup(m_context).writesStayInside(file.path, partner.path);
-}
-
-void PickupRecordRewriter::putBack(TrackFile& itemTable) {
-    // Both or neither: a replaced .tit goes back to its backup when the .tdb could not follow.
-    TrackFileBackup(m_context).putBack(itemTable.path, itemTable.backupPath);
 }
 
 }  // namespace veltrano

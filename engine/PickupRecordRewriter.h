@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/RunContext.h"
+#include "engine/TrackFilePair.h"
 
 namespace veltrano {
 
@@ -26,33 +27,18 @@ class PickupRecordRewriter {
                                        std::u16string_view fillLevelCode);
 
   private:
-    struct TrackFile {
-        TrackFile();
-        TrackFile(TrackFile&&) noexcept;
-        ~TrackFile();
-
-        std::u16string extension;
-        std::string path;                 // as built: route folder and the name found on disk
-        std::u16string displayName;       // the name on disk, for protocol lines
-        std::unique_ptr<TrackText> text;  // the edited text after its pass, until written
-        std::string backupPath;
-        bool replaced = false;
-    };
-
-    TrackFile trackFile(const char16_t* extension) const;
-    bool rewrite(TrackFile& itemTable, TrackFile& database);
-    bool pass(TrackFile& file, bool reportChanges);
-    void rewriteRecord(TrackText& text, const TrackFile& file, std::size_t i, bool reportChanges);
+    bool rewrite(TrackFilePair& files);
+    // The file's text after its pass with its fields rewritten; null after a read failure.
+    std::unique_ptr<TrackText> pass(const TrackFile& file, bool reportChanges);
+    void rewriteRecord(TrackText& text, const std::u16string& fileName, std::size_t i,
+                       bool reportChanges);
     void reportChange(std::size_t i, const std::u16string& oldText, const std::u16string& newText);
     std::u16string fillLevelCode() const;
-    bool writeBack(TrackFile& file, const TrackFile& partner);
-    bool writesStayInside(const TrackFile& file, const TrackFile& partner);
-    void putBack(TrackFile& itemTable);
+    bool writeBack(TrackFilePair& files, TrackFile& file, const TrackText& text);
 
     RunContext& m_context;
     // Set by the first record of either file that really changes; shared by both passes.
     bool m_changed = false;
-    bool m_checkedLinks = false;
 };
 
 }  // namespace veltrano

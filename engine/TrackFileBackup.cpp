@@ -18,6 +18,11 @@ std::string TrackFileBackup::backUp(const std::string& sourcePath,
     IoResult result = IoResult::success();
     if (!fileSystem.folderExists(folder)) {
         result = fileSystem.createFolder(folder);
+        // The new folder's entry reaches the disk before any file is renamed into place, so
+        // a crash can never leave a replaced track file whose backup folder is lost.
+        if (result) {
+            result = fileSystem.flushFolder(m_context.state.gstrRoutePath);
+        }
     }
     std::string backupPath;
     if (result) {
@@ -43,35 +48,6 @@ std::string TrackFileBackup::backUp(const std::string& sourcePath,
         return {};
     }
     return backupPath;
-}
-
-bool TrackFileBackup::writesStayInside(const std::string& firstPath,
-                                       const std::string& secondPath) {
-    const std::string& route = m_context.state.gstrRoutePath;
-    for (const std::string& path : {firstPath, secondPath, folderPath()}) {
-        if (m_context.fileSystem.leadsOutside(path, route)) {
-            m_context.reportProblem(
-                u"*** " + TextCodec::fromUtf8(path) +
-                m_context.text(u" zeigt aus dem Streckenverzeichnis heraus; es wurde nichts "
-                               u"ge\u00e4ndert.",
-                               u" points outside the route folder; nothing was changed."));
-            return false;
-        }
-    }
-    return true;
-}
-
-void TrackFileBackup::putBack(const std::string& path, const std::string& backupPath) {
-    FileSystem& fileSystem = m_context.fileSystem;
-    const IoResult restored = m_context.whileYielding(
-        [&fileSystem, &path, &backupPath] { return fileSystem.copyFile(backupPath, path); });
-    if (!restored) {
-        m_context.reportWriteFailure(path, restored, false);
-        return;
-    }
-    m_context.reportProblem(u"*** " + TextCodec::fromUtf8(path) +
-                            m_context.text(u" wurde aus der Sicherung wiederhergestellt.",
-                                           u" was restored from its backup."));
 }
 
 void TrackFileBackup::removeStaleTemporaryFiles(FileSystem& fileSystem, const std::string& route) {

@@ -19,12 +19,6 @@ class TrackFileBackup {
 
     std::string folderPath() const;
 
-    // True when neither track file nor the backup folder is a link leading out of the route
-    // folder; otherwise the problem line is in the protocol and nothing may be written.
-    bool writesStayInside(const std::string& firstPath, const std::string& secondPath);
-    // Both or neither: puts a replaced track file back to the copy just made of it when its
-    // partner could not follow.
-    void putBack(const std::string& path, const std::string& backupPath);
     // Removes what a killed run or restore left behind in the route folder and its backup
     // folders; nothing else is touched.
     static void removeStaleTemporaryFiles(FileSystem& fileSystem, const std::string& route);

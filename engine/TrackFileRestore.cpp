@@ -1,7 +1,9 @@
 #include "engine/TrackFileRestore.h"
 
 #include <chrono>
+#include <memory>
 #include <thread>
+#include <utility>
 
 #include "engine/TrackFileBackup.h"
 #include "platform/TextCodec.h"
@@ -43,23 +45,26 @@ RestoreResult TrackFileRestore::restore(const std::string& stamp) {
                                u"Restore the track files as they were before the run ") +
                 utf16(catalogue.runs()[*run].stamp()) + m_context.text(u" waren:", u":"));
 
-    Target itemTable = target(u".tit", catalogue, *run);
-    Target database = target(u".tdb", catalogue, *run);
-    if (!checksPass(itemTable, database)) {
+    TrackFilePair files(m_context);
+    const BackupCopy* titSource = sourceOf(files.itemTable(), catalogue, *run);
+    const BackupCopy* tdbSource = sourceOf(files.database(), catalogue, *run);
+    if (!checksPass(files, titSource, tdbSource)) {
         return finish(RestoreOutcome::FileError);
     }
-    const Target& first = itemTable.source ? itemTable : database;
-    if (!m_context.options.dryRun && first.source && !backupNamesAreFree(catalogue, first)) {
+    const TrackFile& first = titSource ? files.itemTable() : files.database();
+    if (!m_context.options.dryRun && (titSource || tdbSource) &&
+        !backupNamesAreFree(catalogue, first)) {
         return finish(RestoreOutcome::FileError);
     }
-    for (Target* file : {&itemTable, &database}) {
-        if (!file->source) {
+    for (auto [file, source] :
+         {std::pair{&files.itemTable(), titSource}, std::pair{&files.database(), tdbSource}}) {
+        if (!source) {
             prependLine(u" " + utf16(file->path) +
                         m_context.text(u" ist seit diesem Lauf unver\u00e4ndert und bleibt, wie "
                                        u"sie ist.",
                                        u" is unchanged since that run and stays as it is."));
-        } else if (!putBack(*file)) {
-            undo(itemTable);
+        } else if (!putBack(files, *file, *source)) {
+            files.undo();
             return finish(RestoreOutcome::FileError);
         }
     }
@@ -97,46 +102,41 @@ void TrackFileRestore::reportNoSuchRun(const std::string& stamp, const BackupCat
         line + m_context.text(u" Es wurde nichts ge\u00e4ndert.", u" Nothing was changed."));
 }
 
-TrackFileRestore::Target TrackFileRestore::target(const char16_t* extension,
-                                                  const BackupCatalogue& catalogue,
-                                                  std::size_t firstRun) const {
-    const RunState& state = m_context.state;
-    Target file;
-    file.extension = extension;
-    // Found under another letter case, the file keeps the name it has on disk.
-    const std::string name = TextCodec::toUtf8(state.gstrRouteName + extension);
-    file.path = m_context.fileSystem.resolvePath(state.gstrRoutePath, name);
+const BackupCopy* TrackFileRestore::sourceOf(const TrackFile& file,
+                                             const BackupCatalogue& catalogue,
+                                             std::size_t firstRun) {
     const std::vector<BackupRun>& runs = catalogue.runs();
-    for (std::size_t i = firstRun; i < runs.size() && !file.source; ++i) {
+    for (std::size_t i = firstRun; i < runs.size(); ++i) {
         const std::optional<BackupCopy>& copy =
             file.extension == u".tit" ? runs[i].tit : runs[i].tdb;
         if (copy) {
-            file.source = &*copy;
+            return &*copy;
         }
     }
-    return file;
+    return nullptr;
 }
 
-bool TrackFileRestore::checksPass(const Target& itemTable, const Target& database) {
+bool TrackFileRestore::checksPass(TrackFilePair& files, const BackupCopy* titSource,
+                                  const BackupCopy* tdbSource) {
     // Everything that can be checked is checked before the first file is touched, so a refusal
     // changes nothing at all.
-    if (!TrackFileBackup(m_context).writesStayInside(itemTable.path, database.path)) {
+    if (!files.writesStayInside(files.itemTable())) {
         return false;
     }
-    FileSystem& fileSystem = m_context.fileSystem;
-    for (const Target* file : {&itemTable, &database}) {
+    for (const BackupCopy* source : {titSource, tdbSource}) {
         std::unique_ptr<InputFile> input;
         const IoResult opened =
-            file->source ? fileSystem.openInput(file->source->path, input) : IoResult::success();
+            source ? m_context.fileSystem.openInput(source->path, input) : IoResult::success();
         if (!opened) {
-            m_context.reportReadFailure(file->source->path, opened);
+            m_context.reportReadFailure(source->path, opened);
             return false;
         }
     }
     return true;
 }
 
-bool TrackFileRestore::backupNamesAreFree(const BackupCatalogue& catalogue, const Target& first) {
+bool TrackFileRestore::backupNamesAreFree(const BackupCatalogue& catalogue,
+                                          const TrackFile& first) {
     // A backup made in the second of an existing copy would take that copy's name in its own
     // folder, or make its stamp name two runs across the folders; the restore waits for the
     // next second instead.
@@ -160,41 +160,25 @@ bool TrackFileRestore::backupNamesAreFree(const BackupCatalogue& catalogue, cons
     return false;
 }
 
-bool TrackFileRestore::putBack(Target& file) {
-    const std::string& source = file.source->path;
+bool TrackFileRestore::putBack(TrackFilePair& files, TrackFile& file, const BackupCopy& source) {
     if (m_context.options.dryRun) {
         prependLine(
             u" " + utf16(file.path) +
             m_context.text(u" w\u00fcrde wiederhergestellt aus ", u" would be restored from ") +
-            utf16(source) + u".");
+            utf16(source.path) + u".");
         return true;
     }
-    file.backupPath = TrackFileBackup(m_context).backUp(file.path, file.extension);
-    if (file.backupPath.empty()) {
-        return false;
-    }
     FileSystem& fileSystem = m_context.fileSystem;
-    const std::string& path = file.path;
-    const IoResult copied = m_context.whileYielding(
-        [&fileSystem, &source, &path] { return fileSystem.copyFile(source, path); });
-    if (!copied) {
-        m_context.reportWriteFailure(file.path, copied, true);
-        return false;
+    const std::string& sourcePath = source.path;
+    const bool replaced = files.replace(file, [&fileSystem, &sourcePath](const std::string& path) {
+        return fileSystem.copyFile(sourcePath, path);
+    });
+    if (replaced) {
+        prependLine(u" " + utf16(file.path) +
+                    m_context.text(u" wiederhergestellt aus ", u" restored from ") +
+                    utf16(source.path) + u".");
     }
-    file.replaced = true;
-    prependLine(u" " + utf16(file.path) +
-                m_context.text(u" wiederhergestellt aus ", u" restored from ") + utf16(source) +
-                u".");
-    return true;
-}
-
-void TrackFileRestore::undo(Target& itemTable) {
-    // Both or neither: a replaced .tit goes back to the copy just made when the .tdb could not
-    // follow.
-    if (!itemTable.replaced) {
-        return;
-    }
-    TrackFileBackup(m_context).putBack(itemTable.path, itemTable.backupPath);
+    return replaced;
 }
 
 void TrackFileRestore::prependLine(const std::u16string& line) {

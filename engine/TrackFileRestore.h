@@ -5,6 +5,7 @@
 
 #include "engine/BackupCatalogue.h"
 #include "engine/RunContext.h"
+#include "engine/TrackFilePair.h"
 
 namespace veltrano {
 
@@ -34,22 +35,15 @@ class TrackFileRestore {
     RestoreResult restore(const std::string& stamp);
 
   private:
-    struct Target {
-        std::u16string extension;
-        std::string path;
-        const BackupCopy* source = nullptr;  // null: unchanged since the run, stays as it is
-        std::string backupPath;
-        bool replaced = false;
-    };
-
+    // The earliest copy of a file made by the run `firstRun` or a later one; null when no run
+    // since changed it, so it stays as it is.
+    static const BackupCopy* sourceOf(const TrackFile& file, const BackupCatalogue& catalogue,
+                                      std::size_t firstRun);
     RestoreResult finish(RestoreOutcome outcome);
     void reportNoSuchRun(const std::string& stamp, const BackupCatalogue& catalogue);
-    Target target(const char16_t* extension, const BackupCatalogue& catalogue,
-                  std::size_t firstRun) const;
-    bool checksPass(const Target& itemTable, const Target& database);
-    bool backupNamesAreFree(const BackupCatalogue& catalogue, const Target& first);
-    bool putBack(Target& file);
-    void undo(Target& itemTable);
+    bool checksPass(TrackFilePair& files, const BackupCopy* titSource, const BackupCopy* tdbSource);
+    bool backupNamesAreFree(const BackupCatalogue& catalogue, const TrackFile& first);
+    bool putBack(TrackFilePair& files, TrackFile& file, const BackupCopy& source);
     void prependLine(const std::u16string& line);
 
     RunContext m_context;

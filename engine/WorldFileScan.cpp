@@ -4,7 +4,6 @@
 
 #include "engine/TextFormat.h"
 #include "platform/TextCodec.h"
-#include "platform/WorldItemReader.h"
 
 namespace veltrano {
 
@@ -84,6 +83,25 @@ bool parseWholeNumber(std::u16string_view text, long long& number) {
     return true;
 }
 
+// Opens a world file and reads its first input item, whose header tells whether the file is
+// stored as plain text. An empty file has no first item and so no header.
+IoResult readFirstItem(WorldItemReader& reader, const std::string& path, std::string& item,
+                       bool& plainText) {
+    plainText = false;
+    IoResult result = reader.open(path);
+    if (!result) {
+        return result;
+    }
+    if (reader.atEnd()) {
+        return reader.lastError();
+    }
+    result = reader.readItem(item);
+    if (result) {
+        plainText = reader.itemText(item).find(kPlainTextHeader) != std::u16string::npos;
+    }
+    return result;
+}
+
 }  // namespace
 
 std::string WorldFileScan::worldFolder() {
@@ -124,33 +142,38 @@ bool WorldFileScan::scanFile(std::size_t index, std::size_t count) {
     const bool looksLikeWorldFile =
         name.find(u".w") != std::u16string::npos &&
         !(trimmed.size() >= 3 && trimmed.compare(trimmed.size() - 3, 3, u".ws") == 0);
-    if (looksLikeWorldFile) {
-        if (!fctIsUncompressed(folder + FileSystem::separator(), name)) {
-            if (!m_readFailure) {
-                m_context.reportReadFailure(path, m_readFailure);
-                return false;
-            }
-            state.gstrProtokoll.prepend(m_context.text(u" Worlddatei ", u" World file ") + name +
-                                        m_context.text(u" ist kommprimiert, daher nicht lesbar!",
-                                                       u" is compressed, therefore not readable!") +
-                                        u"\r\n");
-        } else if (!readPickups(path, name, index, count)) {
-            return false;
-        }
+    if (looksLikeWorldFile && !scanWorldFile(path, name, index, count)) {
+        return false;
     }
     m_context.show();
     return true;
 }
 
-bool WorldFileScan::readPickups(const std::string& path, const std::u16string& name,
-                                std::size_t index, std::size_t count) {
-    resetBlock();
+bool WorldFileScan::scanWorldFile(const std::string& path, const std::u16string& name,
+                                  std::size_t index, std::size_t count) {
     WorldItemReader reader(m_context.fileSystem, m_context.options.readAllWorldFiles);
-    IoResult opened = reader.open(path);
-    if (!opened) {
-        m_context.reportReadFailure(path, opened);
+    std::string item;
+    bool plainText = false;
+    IoResult read = readFirstItem(reader, path, item, plainText);
+    if (read && !plainText) {
+        m_context.state.gstrProtokoll.prepend(
+            m_context.text(u" Worlddatei ", u" World file ") + name +
+            m_context.text(u" ist kommprimiert, daher nicht lesbar!",
+                           u" is compressed, therefore not readable!") +
+            u"\r\n");
+        return true;
+    }
+    if (read) {
+        read = readPickups(reader, item, name, index, count);
+    }
+    if (!read) {
+        m_context.reportReadFailure(path, read);
         return false;
     }
+    return true;
+}
+
+void WorldFileScan::showProgress(const std::u16string& name, std::size_t index, std::size_t count) {
     const double percent = static_cast<double>(index) / static_cast<double>(count) * 100.0;
     const char separator = m_context.clock.decimalSeparator();
     m_context.host.setStatusLine(m_context.text(u"\u00d6ffne World-Datei ", u"Open world file ") +
@@ -160,8 +183,15 @@ bool WorldFileScan::readPickups(const std::string& path, const std::u16string& n
                                  TextFormat::upToTwoDecimals(percent, separator) +
                                  m_context.text(u"% durchsucht", u"% looked up"));
     m_context.host.repaint();
+}
 
-    std::string item;
+IoResult WorldFileScan::readPickups(WorldItemReader& reader, std::string& item,
+                                    const std::u16string& name, std::size_t index,
+                                    std::size_t count) {
+    m_inPickup = false;
+    showProgress(name, index, count);
+    // The first item, read for the header test, is an item like any other.
+    consider(reader, item, name);
     while (!reader.atEnd()) {
         m_context.host.yieldToEvents();
         // Outside a pickup object most items are scenery, which no rule looks at: only an item
@@ -174,48 +204,34 @@ bool WorldFileScan::readPickups(const std::string& path, const std::u16string& n
         }
         IoResult read = reader.readItem(item);
         if (!read) {
-            m_context.reportReadFailure(path, read);
-            return false;
+            return read;
         }
-        if (m_inPickup || mayOpenPickup(item)) {
-            handleItem(reader.itemText(item), name);
-        }
+        consider(reader, item, name);
     }
-    if (!reader.lastError()) {
-        m_context.reportReadFailure(path, reader.lastError());
-        return false;
+    return reader.lastError();
+}
+
+void WorldFileScan::consider(const WorldItemReader& reader, const std::string& item,
+                             const std::u16string& worldFile) {
+    if (!m_inPickup && !mayOpenPickup(item)) {
+        return;
     }
-    reader.close();
-    return true;
+    const std::u16string text = reader.itemText(item);
+    if (const std::optional<std::size_t> k = applyItemRules(text, worldFile)) {
+        reportFound(*k, text);
+    }
 }
 
 bool WorldFileScan::fctIsUncompressed(const std::string& folderPath, const std::u16string& name) {
-    m_readFailure = IoResult::success();
     std::string folder = folderPath;
     if (!folder.empty() && folder.back() == FileSystem::separator()) {
         folder.pop_back();
     }
-    const std::string nameUtf8 = TextCodec::toUtf8(name);
-    const std::string path = m_context.fileSystem.resolvePath(folder, nameUtf8);
-
     WorldItemReader reader(m_context.fileSystem, m_context.options.readAllWorldFiles);
-    if (IoResult opened = reader.open(path); !opened) {
-        m_readFailure = opened;
-        return false;
-    }
-    // An empty file has no first item and so no header.
-    if (reader.atEnd()) {
-        m_readFailure = reader.lastError();
-        return false;
-    }
-    std::string firstItem;
-    if (IoResult read = reader.readItem(firstItem); !read) {
-        m_readFailure = read;
-        return false;
-    }
-    const bool plainText =
-        reader.itemText(firstItem).find(kPlainTextHeader) != std::u16string::npos;
-    reader.close();
+    std::string item;
+    bool plainText = false;
+    (void)readFirstItem(reader, m_context.fileSystem.resolvePath(folder, TextCodec::toUtf8(name)),
+                        item, plainText);
     return plainText;
 }
 
@@ -245,7 +261,8 @@ void WorldFileScan::subRedimPickupArrays(long long n) {
     state.garrPickupTrItemId.resize(bounds);
 }
 
-void WorldFileScan::handleItem(const std::u16string& item, const std::u16string& worldFile) {
+std::optional<std::size_t> WorldFileScan::applyItemRules(const std::u16string& item,
+                                                         const std::u16string& worldFile) {
     RunState& state = m_context.state;
     const std::u16string upper = TextFormat::toUpperAscii(item);
 
@@ -255,7 +272,7 @@ void WorldFileScan::handleItem(const std::u16string& item, const std::u16string&
         state.garrPickupWorldFile.back() = worldFile;
     }
     if (!m_inPickup) {
-        return;
+        return std::nullopt;
     }
     const std::size_t k = state.garrPickupTrItemId.size() - 1;
 
@@ -281,15 +298,21 @@ void WorldFileScan::handleItem(const std::u16string& item, const std::u16string&
         state.garrPickupTrItemId[k] =
             blank == std::u16string::npos ? value : value.substr(blank + 1);
     }
-    if (contains(upper, u"POSITION (")) {
-        state.gstrProtokoll.prepend(
-            TextFormat::rightAligned5(TextFormat::fromAscii(std::to_string(k))) + u". " +
-            fctTypeNumToTypeString(state.garrPickupType[k], state.isGerman()) +
-            m_context.text(u" gefunden in ", u" found in ") + state.garrPickupWorldFile[k] +
-            m_context.text(u" an ", u" at ") + item + u"\r\n");
-        m_context.show();
-        m_inPickup = false;
+    if (!contains(upper, u"POSITION (")) {
+        return std::nullopt;
     }
+    m_inPickup = false;
+    return k;
+}
+
+void WorldFileScan::reportFound(std::size_t k, const std::u16string& positionItem) {
+    RunState& state = m_context.state;
+    state.gstrProtokoll.prepend(
+        TextFormat::rightAligned5(TextFormat::fromAscii(std::to_string(k))) + u". " +
+        fctTypeNumToTypeString(state.garrPickupType[k], state.isGerman()) +
+        m_context.text(u" gefunden in ", u" found in ") + state.garrPickupWorldFile[k] +
+        m_context.text(u" an ", u" at ") + positionItem + u"\r\n");
+    m_context.show();
 }
 
 }  // namespace veltrano

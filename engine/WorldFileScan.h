@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/RunContext.h"
+#include "platform/WorldItemReader.h"
 
 namespace veltrano {
 
@@ -19,10 +21,9 @@ class WorldFileScan {
 
     // True when the first input item of folderPath + name contains "SIMISA@@@@@@@@@@JIN"; with
     // the run option readAllWorldFiles, the first item of the file's decoded text when it is
-    // stored as UTF-16 or compressed text. `folderPath` ends in a separator. A read failure
-    // counts as false and is remembered for the caller (readFailure()).
+    // stored as UTF-16 or compressed text. `folderPath` ends in a separator. A file that cannot
+    // be read counts as false; the scan itself tells that apart.
     bool fctIsUncompressed(const std::string& folderPath, const std::u16string& name);
-    const IoResult& readFailure() const { return m_readFailure; }
 
     // The display text of a pickup type number (1 to 8) or track-file type code (80 to 400);
     // anything else, also a text that is no whole number, gives the default text.
@@ -32,20 +33,29 @@ class WorldFileScan {
     // Grows the four per-pickup arrays together to the bounds 0 to n, keeping their contents.
     void subRedimPickupArrays(long long n);
 
-    // Applies the item rules to one input item `item` of world file `worldFile`.
-    void handleItem(const std::u16string& item, const std::u16string& worldFile);
-    // Starts a new world file: no pickup object is open.
-    void resetBlock() { m_inPickup = false; }
-
   private:
     bool scanFile(std::size_t index, std::size_t count);
-    bool readPickups(const std::string& path, const std::u16string& name, std::size_t index,
-                     std::size_t count);
+    // Opens the world file once: its first item decides whether it is scanned, and the scan
+    // goes on from there. False after a read failure (the problem line is in the protocol).
+    bool scanWorldFile(const std::string& path, const std::u16string& name, std::size_t index,
+                       std::size_t count);
+    IoResult readPickups(WorldItemReader& reader, std::string& item, const std::u16string& name,
+                         std::size_t index, std::size_t count);
+    void showProgress(const std::u16string& name, std::size_t index, std::size_t count);
+    // The item rules for an item of an open world file, unless it can change nothing.
+    void consider(const WorldItemReader& reader, const std::string& item,
+                  const std::u16string& worldFile);
+    // Applies the item rules to one input item `item` of world file `worldFile`; the number of
+    // the pickup the item completes, if it completes one.
+    std::optional<std::size_t> applyItemRules(const std::u16string& item,
+                                              const std::u16string& worldFile);
+    // The protocol line of a complete pickup, quoting its Position item.
+    void reportFound(std::size_t k, const std::u16string& positionItem);
     std::string worldFolder();
 
     RunContext& m_context;
+    // The in-block flag: from a pickup's opening item up to its Position item.
     bool m_inPickup = false;
-    IoResult m_readFailure = IoResult::success();
     std::string m_worldFolder;
     bool m_worldFolderResolved = false;
 };

@@ -54,6 +54,8 @@ class FileSystem {
     // Renames `from` over `to` in one step and makes the rename durable.
     virtual IoResult renameOver(const std::string& from, const std::string& to);
     virtual IoResult removeFile(const std::string& path);
+    // Makes the entries of folder `path` durable (a folder just created in it, for one).
+    virtual IoResult flushFolder(const std::string& path);
     // True when `path` is, or passes through, a symbolic link that resolves outside `root`.
     virtual bool leadsOutside(const std::string& path, const std::string& root);
 

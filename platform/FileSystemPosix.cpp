@@ -30,22 +30,6 @@ IoResult syncToDisk(int descriptor) {
     return IoResult::success();
 }
 
-// After a rename the directory entry must reach the disk too. The data itself was flushed
-// before the rename and the new name is already in place, so a failure here cannot be
-// reported as "file left unchanged"; it is left as the file system's to recover.
-void syncFolderOf(const std::string& path) {
-    std::string folder = fs::path(path).parent_path().string();
-    if (folder.empty()) {
-        folder = ".";
-    }
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return;
-    }
-    (void)syncToDisk(descriptor);
-    ::close(descriptor);
-}
-
 }  // namespace
 
 namespace native {
@@ -107,8 +91,22 @@ IoResult FileSystem::renameOver(const std::string& from, const std::string& to) 
     if (std::rename(from.c_str(), to.c_str()) != 0) {
         return IoResult::fromErrno(errno);
     }
-    syncFolderOf(to);
+    // The new entry must reach the disk too. The data was flushed before the rename and the
+    // new name is already in place, so a failure here cannot be reported as "file left
+    // unchanged"; it is left as the file system's to recover.
+    std::string folder = fs::path(to).parent_path().string();
+    (void)FileSystem::flushFolder(folder.empty() ? "." : folder);
     return IoResult::success();
+}
+
+IoResult FileSystem::flushFolder(const std::string& path) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return IoResult::fromErrno(errno);
+    }
+    const IoResult synced = syncToDisk(descriptor);
+    ::close(descriptor);
+    return synced;
 }
 
 IoResult FileSystem::removeFile(const std::string& path) {

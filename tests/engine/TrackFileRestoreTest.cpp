@@ -40,15 +40,17 @@ struct Route {
         EXPECT_TRUE(host.checkRouteFolderSilently());
         return TrackFileRestore(state, host, *fileSystem, clock, false).restore(stamp);
     }
-    // Hand-made copies: an English run at 10:00 with both files, a German run at 11:00 that
-    // changed only the .tdb, and a copy of another route beside them.
+    // Hand-made copies: an English run at 9:00 that ended before its .tdb, one at 10:00 with
+    // both files, a German run at 11:00 that changed only the .tdb, and a copy of another route
+    // beside them.
     Route() {
         state.gstrRoutePath = folder.path();
         folder.makeUsableRoute("R");
         folder.makeFolder(kEn);
         folder.makeFolder(kDe);
         for (const auto& [name, bytes] :
-             {std::pair<std::string, std::string>{kEn + "_Datum-261204_Uhrzeit-100000_R.tit", "t0"},
+             {std::pair<std::string, std::string>{kEn + "_Datum-261204_Uhrzeit-090000_R.tit", "tA"},
+              {kEn + "_Datum-261204_Uhrzeit-100000_R.tit", "t0"},
               {kEn + "_Datum-261204_Uhrzeit-100001_R.tdb", "d0"},
               {kDe + "_Datum-261204_Uhrzeit-110000_R.tdb", "d1"},
               {kDe + "_Datum-261204_Uhrzeit-110000_X.tit", "x"},
@@ -67,6 +69,7 @@ TEST(TrackFileRestore, PutsBackTheEarliestCopyOfTheRunOrLater) {
         Files after;
         std::string problem;
     } rows[] = {
+        {"261204-090000", RestoreOutcome::Completed, {"tA", "d0"}, ""},
         {"261204-100000", RestoreOutcome::Completed, {"t0", "d0"}, ""},
         {"261204-100001", RestoreOutcome::Completed, {"t0", "d0"}, ""},
         {"261204-110000", RestoreOutcome::Completed, {"t1", "d1"}, ""},

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -20,6 +21,15 @@ namespace {
 const std::string kRecord =
     "PickupItem (\r\nTrItemId ( 17 )\r\nTrItemRData ( 1 2 3 2 3 )\r\n"
     "PickupTrItemData ( 0 00000000 )\r\n)\r\n";
+
+// Sees the route folder's flushes too, which the shared fake leaves to the real service.
+class FolderFlushingFileSystem : public FaultyFileSystem {
+  public:
+    IoResult flushFolder(const std::string& path) override {
+        auto failure = enter(FileOperation::Flush, path);
+        return failure ? *failure : FileSystem::flushFolder(path);
+    }
+};
 
 struct SweptRun {
     explicit SweptRun(bool german, std::size_t failingCall = SIZE_MAX) {
@@ -53,7 +63,7 @@ struct SweptRun {
 
     TempRoute route;
     RunState state;
-    FaultyFileSystem fileSystem;
+    FolderFlushingFileSystem fileSystem;
     FixedClock clock;
     FakeRunHost host{state, fileSystem};
     std::string oldTdb;
@@ -100,6 +110,27 @@ TEST_P(FaultSweep, EachFileOperationOfARunFailingLeavesTrackFilesWholeWithTheirB
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, FaultSweep, ::testing::Bool());
+
+// The new backup folder's entry is on disk before anything is renamed into place, so a crash
+// cannot keep a replaced track file and lose the folder of its backup.
+TEST(CrashOrder, RouteFolderIsFlushedOnceAfterTheBackupFolderIsMadeAndBeforeAnyRename) {
+    const SweptRun run(false);
+    const std::vector<FileCall>& calls = run.fileSystem.calls();
+    const auto first = [&calls](FileOperation operation, const std::string& path) {
+        return std::find_if(calls.begin(), calls.end(), [&](const FileCall& call) {
+            return call.operation == operation && (path.empty() || call.path == path);
+        });
+    };
+    const auto routeFlushed = first(FileOperation::Flush, run.route.path());
+    EXPECT_LT(first(FileOperation::CreateFolder, ""), routeFlushed);
+    EXPECT_LT(routeFlushed, first(FileOperation::Rename, ""));
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
+                            [&run](const FileCall& call) {
+                                return call.operation == FileOperation::Flush &&
+                                       call.path == run.route.path();
+                            }),
+              1);
+}
 
 }  // namespace
 }  // namespace veltrano::test
