@@ -26,7 +26,7 @@ const std::string kRecord =
 class FolderFlushingFileSystem : public FaultyFileSystem {
   public:
     IoResult flushFolder(const std::string& path) override {
-        auto failure = enter(FileOperation::Flush, path);
+        auto failure = failureOf(FileOperation::Flush, path);
         return failure ? *failure : FileSystem::flushFolder(path);
     }
 };
