@@ -27,10 +27,6 @@ struct CliOptions {
     // The synopsis, for a bad command line (stderr) and the start of the help text.
     static std::string usage();
     static std::string helpText();
-
-  private:
-    // --list-backups and --restore each replace the run; only one of them may be given.
-    static bool setAction(CliOptions& options, Action action, std::string& error);
 };
 
 }  // namespace veltrano
