@@ -2,7 +2,6 @@
 
 #include "engine/BackupCatalogue.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
@@ -17,6 +16,8 @@ constexpr unsigned bit(Action action) {
 }
 constexpr unsigned kEveryAction =
     bit(Action::Run) | bit(Action::ListBackups) | bit(Action::Restore);
+// A restore writes the track files and prints a protocol as a run does; a list does neither.
+constexpr unsigned kRunOrRestore = bit(Action::Run) | bit(Action::Restore);
 
 // One option of the command line: how it is spelt, what it asks for and with what it may stand.
 struct OptionRow {
@@ -54,10 +55,10 @@ const OptionRow kOptions[] = {
      bit(Action::Run)},
     {"--dry-run", "", nullptr,
      [](CliOptions& options, const std::string&) { options.dryRun = true; }, Action::Run,
-     kEveryAction},
+     kRunOrRestore},
     {"--newest-first", "", nullptr,
      [](CliOptions& options, const std::string&) { options.newestFirst = true; }, Action::Run,
-     kEveryAction},
+     kRunOrRestore},
     {"--read-all-world-files", "", nullptr,
      [](CliOptions& options, const std::string&) { options.readAllWorldFiles = true; }, Action::Run,
      bit(Action::Run)},
@@ -67,10 +68,10 @@ bool takesValue(const OptionRow& row) {
     return row.accepts != nullptr;
 }
 
-// "--name" for every option, "--name=value" for one that takes a value.
+// "--name", or "--name=value" (refused later for an option without a value).
 const OptionRow* findOption(const std::string& argument) {
     for (const OptionRow& row : kOptions) {
-        const bool withValue = takesValue(row) && argument.size() > row.name.size() &&
+        const bool withValue = argument.size() > row.name.size() &&
                                argument.compare(0, row.name.size(), row.name) == 0 &&
                                argument[row.name.size()] == '=';
         if (argument == row.name || withValue) {
@@ -81,10 +82,17 @@ const OptionRow* findOption(const std::string& argument) {
 }
 
 // The value of the option at `index`: after its "=", or the next argument (then `index`
-// moves on to it).
+// moves on to it). An option without a value must not be given one.
 bool readValue(const OptionRow& row, const std::vector<std::string>& arguments, std::size_t& index,
                std::string& value, std::string& error) {
     const std::string& argument = arguments[index];
+    if (!takesValue(row)) {
+        if (argument.size() == row.name.size()) {
+            return true;
+        }
+        error = std::string(row.name) + " takes no value";
+        return false;
+    }
     if (argument.size() > row.name.size()) {
         value = argument.substr(row.name.size() + 1);
     } else if (index + 1 < arguments.size()) {
@@ -107,6 +115,22 @@ bool standTogether(const OptionRow& first, const OptionRow& second) {
            (second.action == Action::Run || (first.standsWith & bit(second.action)) != 0);
 }
 
+// Each option once, and only with those it stands with: anything else would be ignored.
+bool admit(const OptionRow& row, const std::vector<const OptionRow*>& given, std::string& error) {
+    for (const OptionRow* earlier : given) {
+        if (earlier == &row) {
+            error = std::string(row.name) + " is given twice";
+            return false;
+        }
+        if (!standTogether(*earlier, row)) {
+            error =
+                std::string(row.name) + " cannot be combined with " + std::string(earlier->name);
+            return false;
+        }
+    }
+    return true;
+}
+
 bool takeRouteDir(const std::string& argument, bool& routeDirGiven, CliOptions& options,
                   std::string& error) {
     if (routeDirGiven) {
@@ -122,6 +146,36 @@ bool takeRouteDir(const std::string& argument, bool& routeDirGiven, CliOptions& 
     return true;
 }
 
+bool answersAtOnce(Action action) {
+    return action == Action::ShowHelp || action == Action::ShowVersion;
+}
+
+// The option at `index` and its value, checked against those given before it.
+bool readOption(const std::vector<std::string>& arguments, std::size_t& index,
+                std::vector<const OptionRow*>& given, CliOptions& options, std::string& error) {
+    const OptionRow* row = findOption(arguments[index]);
+    if (row == nullptr) {
+        error = "unknown option " + arguments[index];
+        return false;
+    }
+    std::string value;
+    if (!readValue(*row, arguments, index, value, error)) {
+        return false;
+    }
+    // --help and --version answer after any sound start of a command line.
+    if (!answersAtOnce(row->action) && !admit(*row, given, error)) {
+        return false;
+    }
+    given.push_back(row);
+    if (row->action != Action::Run) {
+        options.action = row->action;
+    }
+    if (row->set != nullptr) {
+        row->set(options, value);
+    }
+    return true;
+}
+
 }  // namespace
 
 bool CliOptions::parse(const std::vector<std::string>& arguments, CliOptions& options,
@@ -130,52 +184,19 @@ bool CliOptions::parse(const std::vector<std::string>& arguments, CliOptions& op
     std::vector<const OptionRow*> given;
     bool routeDirGiven = false;
     bool onlyOperands = false;
-
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
-        if (onlyOperands || argument.size() <= 1 || argument[0] != '-') {
-            if (!takeRouteDir(argument, routeDirGiven, options, error)) {
-                return false;
-            }
-            continue;
-        }
-        if (argument == "--") {
+        if (!onlyOperands && argument == "--") {
             onlyOperands = true;
             continue;
         }
-        const OptionRow* row = findOption(argument);
-        if (row == nullptr) {
-            error = "unknown option " + argument;
+        const bool isOption = !onlyOperands && argument.size() > 1 && argument[0] == '-';
+        if (!(isOption ? readOption(arguments, index, given, options, error)
+                       : takeRouteDir(argument, routeDirGiven, options, error))) {
             return false;
         }
-        if (row->action == Action::ShowHelp || row->action == Action::ShowVersion) {
-            options.action = row->action;
+        if (answersAtOnce(options.action)) {
             return true;
-        }
-        std::string value;
-        if (takesValue(*row) && !readValue(*row, arguments, index, value, error)) {
-            return false;
-        }
-        if (row->action != Action::Run &&
-            std::find(given.begin(), given.end(), row) != given.end()) {
-            error = std::string(row->name) + " is given twice";
-            return false;
-        }
-        given.push_back(row);
-        if (row->action != Action::Run) {
-            options.action = row->action;
-        }
-        if (row->set != nullptr) {
-            row->set(options, value);
-        }
-    }
-    for (std::size_t later = 1; later < given.size(); ++later) {
-        for (std::size_t earlier = 0; earlier < later; ++earlier) {
-            if (!standTogether(*given[earlier], *given[later])) {
-                error = std::string(given[later]->name) + " cannot be combined with " +
-                        std::string(given[earlier]->name);
-                return false;
-            }
         }
     }
     return true;
