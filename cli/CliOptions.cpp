@@ -3,36 +3,177 @@
 #include "engine/BackupCatalogue.h"
 
 #include <cstddef>
-#include <optional>
 #include <string_view>
 
 namespace veltrano {
 
 namespace {
 
-// "--name=value" gives its value; "--name" takes the next argument. Empty when the argument
-// is not this option at all.
-std::optional<std::string> optionValue(const std::vector<std::string>& arguments,
-                                       std::size_t& index, std::string_view name, bool& missing) {
-    const std::string& argument = arguments[index];
-    if (argument == name) {
-        if (index + 1 >= arguments.size()) {
-            missing = true;
-            return std::nullopt;
-        }
-        return arguments[++index];
-    }
-    if (argument.size() > name.size() && argument.compare(0, name.size(), name) == 0 &&
-        argument[name.size()] == '=') {
-        return argument.substr(name.size() + 1);
-    }
-    return std::nullopt;
+using Action = CliOptions::Action;
+
+constexpr unsigned bit(Action action) {
+    return 1u << static_cast<unsigned>(action);
+}
+constexpr unsigned kEveryAction =
+    bit(Action::Run) | bit(Action::ListBackups) | bit(Action::Restore);
+// A restore writes the track files and prints a protocol as a run does; a list does neither.
+constexpr unsigned kRunOrRestore = bit(Action::Run) | bit(Action::Restore);
+
+// One option of the command line: how it is spelt, what it asks for and with what it may stand.
+struct OptionRow {
+    std::string_view name;
+    std::string_view values;                  // what its value may be; empty: it takes none
+    bool (*accepts)(std::string_view value);  // null: it takes no value
+    void (*set)(CliOptions& options, const std::string& value);  // null: only the action
+    Action action;        // the action it asks for; Run for a setting of the run
+    unsigned standsWith;  // the actions (bits) it may be given with
+};
+
+bool isLanguage(std::string_view value) {
+    return value == "en" || value == "de";
 }
 
-bool isValueOption(const std::string& argument, std::string_view name) {
-    return argument == name ||
-           (argument.size() > name.size() && argument.compare(0, name.size(), name) == 0 &&
-            argument[name.size()] == '=');
+bool isFillLevel(std::string_view value) {
+    return value.size() == 1 && value[0] >= '0' && value[0] <= '4';
+}
+
+const OptionRow kOptions[] = {
+    {"--help", "", nullptr, nullptr, Action::ShowHelp, 0},
+    {"--version", "", nullptr, nullptr, Action::ShowVersion, 0},
+    {"--list-backups", "", nullptr, nullptr, Action::ListBackups, bit(Action::ListBackups)},
+    {"--restore", "the stamp of a run, yymmdd-hhmmss", BackupCatalogue::isStamp,
+     [](CliOptions& options, const std::string& value) { options.restoreStamp = value; },
+     Action::Restore, bit(Action::Restore)},
+    {"--lang", "en or de", isLanguage,
+     [](CliOptions& options, const std::string& value) { options.german = value == "de"; },
+     Action::Run, kEveryAction},
+    {"--fill-level", "a value from 0 to 4", isFillLevel,
+     [](CliOptions& options, const std::string& value) { options.fillLevel = value[0] - '0'; },
+     Action::Run, bit(Action::Run)},
+    {"--change-all", "", nullptr,
+     [](CliOptions& options, const std::string&) { options.changeAll = true; }, Action::Run,
+     bit(Action::Run)},
+    {"--dry-run", "", nullptr,
+     [](CliOptions& options, const std::string&) { options.dryRun = true; }, Action::Run,
+     kRunOrRestore},
+    {"--newest-first", "", nullptr,
+     [](CliOptions& options, const std::string&) { options.newestFirst = true; }, Action::Run,
+     kRunOrRestore},
+    {"--read-all-world-files", "", nullptr,
+     [](CliOptions& options, const std::string&) { options.readAllWorldFiles = true; }, Action::Run,
+     bit(Action::Run)},
+};
+
+bool takesValue(const OptionRow& row) {
+    return row.accepts != nullptr;
+}
+
+// "--name", or "--name=value" (refused later for an option without a value).
+const OptionRow* findOption(const std::string& argument) {
+    for (const OptionRow& row : kOptions) {
+        const bool withValue = argument.size() > row.name.size() &&
+                               argument.compare(0, row.name.size(), row.name) == 0 &&
+                               argument[row.name.size()] == '=';
+        if (argument == row.name || withValue) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+// The value of the option at `index`: after its "=", or the next argument (then `index`
+// moves on to it). An option without a value must not be given one.
+bool readValue(const OptionRow& row, const std::vector<std::string>& arguments, std::size_t& index,
+               std::string& value, std::string& error) {
+    const std::string& argument = arguments[index];
+    if (!takesValue(row)) {
+        if (argument.size() == row.name.size()) {
+            return true;
+        }
+        error = std::string(row.name) + " takes no value";
+        return false;
+    }
+    if (argument.size() > row.name.size()) {
+        value = argument.substr(row.name.size() + 1);
+    } else if (index + 1 < arguments.size()) {
+        value = arguments[++index];
+    } else {
+        error = std::string(row.name) + " needs " + std::string(row.values);
+        return false;
+    }
+    if (!row.accepts(value)) {
+        error =
+            std::string(row.name) + " takes " + std::string(row.values) + ", not '" + value + "'";
+        return false;
+    }
+    return true;
+}
+
+// An option that asks for an action stands only with those that may be given with it.
+bool standTogether(const OptionRow& first, const OptionRow& second) {
+    return (first.action == Action::Run || (second.standsWith & bit(first.action)) != 0) &&
+           (second.action == Action::Run || (first.standsWith & bit(second.action)) != 0);
+}
+
+// Each option once, and only with those it stands with: anything else would be ignored.
+bool admit(const OptionRow& row, const std::vector<const OptionRow*>& given, std::string& error) {
+    for (const OptionRow* earlier : given) {
+        if (earlier == &row) {
+            error = std::string(row.name) + " is given twice";
+            return false;
+        }
+        if (!standTogether(*earlier, row)) {
+            error =
+                std::string(row.name) + " cannot be combined with " + std::string(earlier->name);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool takeRouteDir(const std::string& argument, bool& routeDirGiven, CliOptions& options,
+                  std::string& error) {
+    if (routeDirGiven) {
+        error = "more than one route folder given: " + options.routeDir + " and " + argument;
+        return false;
+    }
+    if (argument.empty()) {
+        error = "the route folder is an empty name";
+        return false;
+    }
+    options.routeDir = argument;
+    routeDirGiven = true;
+    return true;
+}
+
+bool answersAtOnce(Action action) {
+    return action == Action::ShowHelp || action == Action::ShowVersion;
+}
+
+// The option at `index` and its value, checked against those given before it.
+bool readOption(const std::vector<std::string>& arguments, std::size_t& index,
+                std::vector<const OptionRow*>& given, CliOptions& options, std::string& error) {
+    const OptionRow* row = findOption(arguments[index]);
+    if (row == nullptr) {
+        error = "unknown option " + arguments[index];
+        return false;
+    }
+    std::string value;
+    if (!readValue(*row, arguments, index, value, error)) {
+        return false;
+    }
+    // --help and --version answer after any sound start of a command line.
+    if (!answersAtOnce(row->action) && !admit(*row, given, error)) {
+        return false;
+    }
+    given.push_back(row);
+    if (row->action != Action::Run) {
+        options.action = row->action;
+    }
+    if (row->set != nullptr) {
+        row->set(options, value);
+    }
+    return true;
 }
 
 }  // namespace
@@ -40,108 +181,24 @@ bool isValueOption(const std::string& argument, std::string_view name) {
 bool CliOptions::parse(const std::vector<std::string>& arguments, CliOptions& options,
                        std::string& error) {
     options = CliOptions{};
+    std::vector<const OptionRow*> given;
     bool routeDirGiven = false;
     bool onlyOperands = false;
-    std::string runOnlyOption;  // the last option that only a correction run takes
-
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
-        const bool looksLikeOption = !onlyOperands && argument.size() > 1 && argument[0] == '-';
-
-        if (!looksLikeOption) {
-            if (routeDirGiven) {
-                error =
-                    "more than one route folder given: " + options.routeDir + " and " + argument;
-                return false;
-            }
-            if (argument.empty()) {
-                error = "the route folder is an empty name";
-                return false;
-            }
-            options.routeDir = argument;
-            routeDirGiven = true;
+        if (!onlyOperands && argument == "--") {
+            onlyOperands = true;
             continue;
         }
-
-        if (argument == "--") {
-            onlyOperands = true;
-        } else if (argument == "--help") {
-            options.action = Action::ShowHelp;
-            return true;
-        } else if (argument == "--version") {
-            options.action = Action::ShowVersion;
-            return true;
-        } else if (argument == "--change-all") {
-            options.changeAll = true;
-            runOnlyOption = argument;
-        } else if (argument == "--dry-run") {
-            options.dryRun = true;
-        } else if (argument == "--newest-first") {
-            options.newestFirst = true;
-        } else if (argument == "--read-all-world-files") {
-            options.readAllWorldFiles = true;
-            runOnlyOption = argument;
-        } else if (argument == "--list-backups") {
-            if (!setAction(options, Action::ListBackups, error)) {
-                return false;
-            }
-        } else if (isValueOption(argument, "--restore")) {
-            bool missing = false;
-            std::optional<std::string> value = optionValue(arguments, index, "--restore", missing);
-            if (missing || !BackupCatalogue::isStamp(*value)) {
-                error = "--restore takes the stamp of a run, yymmdd-hhmmss" +
-                        (missing ? std::string() : ", not '" + *value + "'");
-                return false;
-            }
-            if (!setAction(options, Action::Restore, error)) {
-                return false;
-            }
-            options.restoreStamp = *value;
-        } else if (isValueOption(argument, "--lang")) {
-            bool missing = false;
-            std::optional<std::string> value = optionValue(arguments, index, "--lang", missing);
-            if (missing) {
-                error = "--lang needs a value: en or de";
-                return false;
-            }
-            if (*value != "en" && *value != "de") {
-                error = "--lang takes en or de, not '" + *value + "'";
-                return false;
-            }
-            options.german = *value == "de";
-        } else if (isValueOption(argument, "--fill-level")) {
-            bool missing = false;
-            std::optional<std::string> value =
-                optionValue(arguments, index, "--fill-level", missing);
-            if (missing) {
-                error = "--fill-level needs a value from 0 to 4";
-                return false;
-            }
-            if (value->size() != 1 || (*value)[0] < '0' || (*value)[0] > '4') {
-                error = "--fill-level takes a value from 0 to 4, not '" + *value + "'";
-                return false;
-            }
-            options.fillLevel = (*value)[0] - '0';
-            runOnlyOption = "--fill-level";
-        } else {
-            error = "unknown option " + argument;
+        const bool isOption = !onlyOperands && argument.size() > 1 && argument[0] == '-';
+        if (!(isOption ? readOption(arguments, index, given, options, error)
+                       : takeRouteDir(argument, routeDirGiven, options, error))) {
             return false;
         }
+        if (answersAtOnce(options.action)) {
+            return true;
+        }
     }
-    if (options.action != Action::Run && !runOnlyOption.empty()) {
-        error = runOnlyOption + " belongs to a correction run, not to " +
-                (options.action == Action::Restore ? "--restore" : "--list-backups");
-        return false;
-    }
-    return true;
-}
-
-bool CliOptions::setAction(CliOptions& options, Action action, std::string& error) {
-    if (options.action != Action::Run) {
-        error = "--list-backups and --restore cannot be combined, nor given twice";
-        return false;
-    }
-    options.action = action;
     return true;
 }
 

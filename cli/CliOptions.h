@@ -19,18 +19,16 @@ struct CliOptions {
     std::string routeDir;            // empty: the current directory
     std::string restoreStamp;        // --restore: "yymmdd-hhmmss" of the run to undo
 
-    // Reads the arguments that follow the program name, left to right; --help and --version
-    // end the reading. Returns false with `error` set for a bad command line.
+    // Reads the arguments that follow the program name, left to right, and refuses at the first
+    // fault: an unknown option, a missing or bad value, an option given twice or with one it
+    // does not go with, a second route folder. --help and --version end the reading. Returns
+    // false with `error` set for a bad command line.
     static bool parse(const std::vector<std::string>& arguments, CliOptions& options,
                       std::string& error);
 
     // The synopsis, for a bad command line (stderr) and the start of the help text.
     static std::string usage();
     static std::string helpText();
-
-  private:
-    // --list-backups and --restore each replace the run; only one of them may be given.
-    static bool setAction(CliOptions& options, Action action, std::string& error);
 };
 
 }  // namespace veltrano

@@ -36,10 +36,10 @@ class TerminalRunHost : public RunHost {
     // `text` cut to fit in `columns` terminal columns: when it is too long its end is kept,
     // since a progress line carries its percentage there.
     static std::u16string fitToWidth(const std::u16string& text, std::size_t columns);
-
-  private:
+    // The terminal's width: COLUMNS when it holds a sane number, else the classic 80.
     static std::size_t terminalColumns();
 
+  private:
     RouteFolderCheck& m_routeFolderCheck;
     bool m_changeAll;
     std::ostream& m_errorStream;

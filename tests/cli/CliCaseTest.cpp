@@ -1,6 +1,6 @@
 // veltrano-cli run as a user runs it, one case per file in tests/golden/cli/: the arguments, the
 // route it runs on, and the exit status, stdout and stderr it must give. The clock's date and
-// time in the frame lines and the route's path are masked.
+// time in the frame lines, the route's path and the program's version are masked.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@
 #include "tests/support/CliRunner.h"
 #include "tests/support/Golden.h"
 #include "tests/support/TempRoute.h"
+#include "version.h"
 
 namespace fs = std::filesystem;
 
@@ -21,7 +22,9 @@ namespace {
 
 std::string masked(const std::string& text, const std::string& route) {
     static const std::regex frame("(--- (START|END|ENDE) ).*? (-+)");
-    return std::regex_replace(replacedAll(text, route, "<route>"), frame, "$1<time> $3");
+    const std::string named =
+        replacedAll(replacedAll(text, route, "<route>"), version::kText, "<version>");
+    return std::regex_replace(named, frame, "$1<time> $3");
 }
 
 // The words after "args"; <route> stands for the route folder, <empty> for an empty word.

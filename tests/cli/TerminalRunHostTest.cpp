@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
 
 #include "app/FolderListing.h"
 #include "app/RouteFolderCheck.h"
@@ -20,16 +21,20 @@ TEST(TerminalRunHost, LiveStatusLineOnlyOnATerminalRedrawnInPlaceAndCleared) {
     FolderListing listing{fileSystem};
     test::RecordingProgramControl program;
     RouteFolderCheck check{state, listing, fileSystem, program};
+    const std::size_t width = TerminalRunHost::terminalColumns();
     for (const bool terminal : {false, true}) {
         std::ostringstream err;
         TerminalRunHost host(check, terminal, err, terminal);
         host.endLiveLine();  // nothing drawn yet: nothing to clear
         host.setStatusLine(u"Erfasse Pickups in tdb-Datei");
+        // As wide as the terminal: the cursor would wrap it and the redraw leave it standing.
+        host.setStatusLine(std::u16string(width, u'x'));
         host.setStatusLine(u"Dauer: 0,02 s");
         host.endLiveLine();
-        EXPECT_EQ(err.str(), terminal ? "\r\x1b[KErfasse Pickups in tdb-Datei\r\x1b[K"
-                                        "Dauer: 0,02 s\r\x1b[K"
-                                      : "");
+        EXPECT_EQ(err.str(), terminal
+                                 ? "\r\x1b[KErfasse Pickups in tdb-Datei\r\x1b[K\u2026" +
+                                       std::string(width - 2, 'x') + "\r\x1b[KDauer: 0,02 s\r\x1b[K"
+                                 : "");
         EXPECT_EQ(host.lastStatusLine(), u"Dauer: 0,02 s");
         EXPECT_EQ(host.changeAllValue(), terminal ? 1 : 0);
     }
