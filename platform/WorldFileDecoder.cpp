@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "platform/BinaryWorldFile.h"
 #include "platform/TextCodec.h"
 
 // The stream is only read: zlib then takes its input as const.
@@ -18,6 +19,10 @@ constexpr std::string_view kCompressedSignature = "SIMISA@F";
 constexpr std::size_t kCompressedHeaderSize = 16;
 constexpr std::string_view kTextHeader = "SIMISA@@@@@@@@@@";
 constexpr std::string_view kTextSubHeader = "JINX0w0t";
+// What the text of a binary world file starts with, so that it passes the plain-text test.
+constexpr std::string_view kTwinHeaderLine = "SIMISA@@@@@@@@@@JINX0w0t______\r\n";
+// The eighth byte of a sub-header tells text ('t') from tokens ('b').
+constexpr std::size_t kFormByte = 7;
 // The first output room handed to zlib; it doubles as the data grows, so a false length field
 // never allocates at once.
 constexpr std::size_t kFirstInflateRoom = std::size_t{64} << 10;
@@ -79,6 +84,20 @@ std::optional<std::string> inflateWithin(std::string_view stream, std::size_t li
     return data;
 }
 
+// The text of a binary world file, behind its plain-text header line.
+std::optional<std::string> decodeBinary(std::string_view subHeaderAndBlocks) {
+    std::string text(kTwinHeaderLine);
+    if (!BinaryWorldFile::appendPickupText(subHeaderAndBlocks, WorldFileDecoder::kMaxSize, text)) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool isBinaryUncompressed(std::string_view stored) {
+    return startsWith(stored, kTextHeader) && stored.size() > kTextHeader.size() + kFormByte &&
+           stored[kTextHeader.size() + kFormByte] == 'b';
+}
+
 std::optional<std::string> decodeCompressed(std::string_view stored) {
     if (stored.size() < kCompressedHeaderSize || stored.substr(12, 4) != "@@@@") {
         return std::nullopt;
@@ -94,6 +113,9 @@ std::optional<std::string> decodeCompressed(std::string_view stored) {
     if (!inflated) {
         return std::nullopt;
     }
+    if (startsWith(*inflated, BinaryWorldFile::kSubHeader)) {
+        return decodeBinary(*inflated);
+    }
     std::string text(kTextHeader);
     if (startsWith(*inflated, "\xFF\xFE")) {
         appendUtf16(text, std::string_view(*inflated).substr(2), false);
@@ -102,7 +124,7 @@ std::optional<std::string> decodeCompressed(std::string_view stored) {
     } else {
         appendWindows1252(text, *inflated);
     }
-    // A binary world file ("JINX0w0b") is a token format of its own, not text.
+    // Any other sub-header is another kind of file.
     if (std::string_view(text).substr(kTextHeader.size(), kTextSubHeader.size()) !=
         kTextSubHeader) {
         return std::nullopt;
@@ -114,7 +136,7 @@ std::optional<std::string> decodeCompressed(std::string_view stored) {
 
 bool WorldFileDecoder::isStoredOtherwise(std::string_view start) {
     return startsWith(start, "\xFF\xFE") || startsWith(start, "\xFE\xFF") ||
-           startsWith(start, kCompressedSignature);
+           startsWith(start, kCompressedSignature) || isBinaryUncompressed(start);
 }
 
 std::optional<std::string> WorldFileDecoder::decode(std::string_view stored) {
@@ -123,6 +145,9 @@ std::optional<std::string> WorldFileDecoder::decode(std::string_view stored) {
     }
     if (startsWith(stored, kCompressedSignature)) {
         return decodeCompressed(stored);
+    }
+    if (isBinaryUncompressed(stored)) {
+        return decodeBinary(stored.substr(kTextHeader.size()));
     }
     if (startsWith(stored, "\xFF\xFE") || startsWith(stored, "\xFE\xFF")) {
         std::string text;

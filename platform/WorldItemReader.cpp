@@ -112,9 +112,9 @@ IoResult WorldItemReader::open(const std::string& path) {
     return m_decodeOtherForms ? decodeIfStoredOtherwise() : opened;
 }
 
-// Loads a file stored as UTF-16 text or compressed whole and puts its decoded text in place of
-// the data. The bytes read on the way stay loaded from the start, so a file that does not decode
-// (or is too large to) is read on as stored.
+// Loads a file stored as UTF-16 text, compressed or binary whole and puts its decoded text in
+// place of the data. One that does not decode whole (or is too large to) holds no item then, so
+// it fails the header test as a damaged file: read as stored, a binary one would pass it.
 IoResult WorldItemReader::decodeIfStoredOtherwise() {
     while (!m_eof && m_buffer.size() < WorldFileDecoder::kSignatureSize) {
         if (IoResult read = appendBlock(); !read) {
@@ -129,14 +129,12 @@ IoResult WorldItemReader::decodeIfStoredOtherwise() {
             return read;
         }
     }
-    if (!m_eof) {
-        return IoResult::success();
-    }
-    if (std::optional<std::string> text = WorldFileDecoder::decode(m_buffer)) {
-        m_buffer = std::move(*text);
-        m_decoded = true;
-        m_file.reset();
-    }
+    std::optional<std::string> text =
+        m_eof ? WorldFileDecoder::decode(m_buffer) : std::optional<std::string>();
+    m_buffer = text ? std::move(*text) : std::string();
+    m_decoded = true;
+    m_eof = true;
+    m_file.reset();
     return IoResult::success();
 }
 
