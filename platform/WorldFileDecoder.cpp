@@ -49,18 +49,44 @@ void appendWindows1252(std::string& bytes, std::string_view text) {
     }
 }
 
-// The whole zlib stream, if it ends properly within `limit` bytes of output.
-std::optional<std::string> inflateWithin(std::string_view stream, std::size_t limit) {
+// Inflated data is kept in one buffer per thread: a route has hundreds of compressed world
+// files, and a fresh buffer for each costs more in page faults than inflating. One that a
+// large file grew beyond this is given back.
+constexpr std::size_t kKeptScratch = std::size_t{16} << 20;
+
+class InflateScratch {
+  public:
+    InflateScratch() : m_data(buffer()) {}
+    ~InflateScratch() {
+        if (m_data.capacity() > kKeptScratch) {
+            std::string().swap(m_data);
+        }
+    }
+    InflateScratch(const InflateScratch&) = delete;
+    InflateScratch& operator=(const InflateScratch&) = delete;
+    std::string& data() { return m_data; }
+
+  private:
+    static std::string& buffer() {
+        thread_local std::string scratch;
+        return scratch;
+    }
+    std::string& m_data;
+};
+
+// Inflates the whole zlib stream into `data`; false unless it ends properly within `limit`
+// bytes of output.
+bool inflateWithin(std::string_view stream, std::size_t limit, std::string& data) {
+    data.clear();
     if (stream.size() > UINT_MAX) {
-        return std::nullopt;
+        return false;
     }
     z_stream z{};
     if (inflateInit(&z) != Z_OK) {
-        return std::nullopt;
+        return false;
     }
     z.next_in = reinterpret_cast<const Bytef*>(stream.data());
     z.avail_in = static_cast<uInt>(stream.size());
-    std::string data;
     int status = Z_OK;
     while (status == Z_OK) {
         // One byte of room beyond the limit shows a stream that runs longer.
@@ -78,10 +104,7 @@ std::optional<std::string> inflateWithin(std::string_view stream, std::size_t li
     }
     inflateEnd(&z);
     // Anything but the stream's end (Z_BUF_ERROR: the input ran out first) is damage.
-    if (status != Z_STREAM_END) {
-        return std::nullopt;
-    }
-    return data;
+    return status == Z_STREAM_END;
 }
 
 // The text of a binary world file, behind its plain-text header line.
@@ -108,21 +131,21 @@ std::optional<std::string> decodeCompressed(std::string_view stored) {
     if (length > WorldFileDecoder::kMaxSize) {
         return std::nullopt;
     }
-    const std::optional<std::string> inflated =
-        inflateWithin(stored.substr(kCompressedHeaderSize), length);
-    if (!inflated) {
+    InflateScratch scratch;
+    const std::string& inflated = scratch.data();
+    if (!inflateWithin(stored.substr(kCompressedHeaderSize), length, scratch.data())) {
         return std::nullopt;
     }
-    if (startsWith(*inflated, BinaryWorldFile::kSubHeader)) {
-        return decodeBinary(*inflated);
+    if (startsWith(inflated, BinaryWorldFile::kSubHeader)) {
+        return decodeBinary(inflated);
     }
     std::string text(kTextHeader);
-    if (startsWith(*inflated, "\xFF\xFE")) {
-        appendUtf16(text, std::string_view(*inflated).substr(2), false);
-    } else if (startsWith(*inflated, std::string_view("J\0I\0", 4))) {
-        appendUtf16(text, *inflated, false);
+    if (startsWith(inflated, "\xFF\xFE")) {
+        appendUtf16(text, std::string_view(inflated).substr(2), false);
+    } else if (startsWith(inflated, std::string_view("J\0I\0", 4))) {
+        appendUtf16(text, inflated, false);
     } else {
-        appendWindows1252(text, *inflated);
+        appendWindows1252(text, inflated);
     }
     // Any other sub-header is another kind of file.
     if (std::string_view(text).substr(kTextHeader.size(), kTextSubHeader.size()) !=

@@ -1,6 +1,7 @@
 #include "tests/support/WorldFileForms.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <sstream>
 #include <stdexcept>
@@ -27,9 +28,21 @@ std::string utf16(std::string_view eightBit, bool bigEndian, bool withMark) {
     return bytes;
 }
 
-constexpr std::pair<std::string_view, std::uint16_t> kTokens[] = {
-    {"Tr_Worldfile", 0x4B},    {"Pickup", 0x3B},    {"PickupType", 0x32C},
-    {"PickupCapacity", 0x32E}, {"TrItemId", 0x26E}, {"Position", 0x61}};
+constexpr std::pair<std::string_view, std::uint16_t> kTokens[] = {{"Tr_Worldfile", 0x4B},
+                                                                  {"Pickup", 0x3B},
+                                                                  {"PickupType", 0x32C},
+                                                                  {"PickupCapacity", 0x32E},
+                                                                  {"TrItemId", 0x26E},
+                                                                  {"Position", 0x61},
+                                                                  {"UiD", 0x6C},
+                                                                  {"SpeedRange", 0x32B},
+                                                                  {"PickupAnimData", 0x32D},
+                                                                  {"CollideFlags", 0x69},
+                                                                  {"FileName", 0x5F},
+                                                                  {"StaticFlags", 0x68},
+                                                                  {"VDbId", 0x11B},
+                                                                  {"QDirection", 0x285},
+                                                                  {"StaticDetailLevel", 0x65}};
 
 void appendLittleEndian(std::string& bytes, std::uint32_t value, int size) {
     for (int i = 0; i < size; ++i) {
@@ -52,8 +65,9 @@ std::string binaryValue(const std::string& block, const std::string& word, bool 
     if (block == "PickupType" || block == "TrItemId" ||
         (block == "PickupCapacity" && wholeCapacities && whole)) {
         appendLittleEndian(bytes, static_cast<std::uint32_t>(std::stoul(word)), 4);
-    } else if (block == "PickupCapacity" || block == "Position") {
-        const float value = std::stof(word);
+    } else if (char* end = nullptr; block == "PickupCapacity" || block == "Position" ||
+                                    (std::strtof(word.c_str(), &end), *end == '\0')) {
+        const float value = std::strtof(word.c_str(), nullptr);
         std::uint32_t bits = 0;
         std::memcpy(&bits, &value, sizeof bits);
         appendLittleEndian(bytes, bits, 4);

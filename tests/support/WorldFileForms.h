@@ -28,8 +28,9 @@ const char* nameOf(WorldFileForm form);
 
 // The binary form of an 8-bit world file: each "Name (" opens a block, ")" closes it, other
 // words are values: uint32 in PickupType and TrItemId, float32 in Position and PickupCapacity
-// (uint32 for a whole capacity when `wholeCapacities`), strings elsewhere. A block of another
-// name than the scan's carries its name as label. The header line is not converted.
+// (uint32 for a whole capacity when `wholeCapacities`), float32 for other numbers, strings
+// elsewhere. A block of a name a Pickup or the root does not hold carries its name as label. The
+// header line is not converted.
 std::string binaryWorldFile(std::string_view eightBit, bool wholeCapacities);
 
 // "SIMISA@F", the length field (default: the size of `inflated`), "@@@@", then `inflated`
