@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/TextCodec.h"
+#include "tests/support/WorldFileForms.h"
 
 namespace fs = std::filesystem;
 
@@ -209,7 +210,12 @@ void RouteGenerator::generate(const FileSink& sink) {
             sink(std::move(file));
             continue;
         }
-        sink(RouteFile{path, worldFileText(tile), TextEncoding::Windows1252});
+        RouteFile file{path, worldFileText(tile), TextEncoding::Windows1252};
+        if (m_settings.binaryWorldFiles) {
+            file.text = test::storedAs(test::WorldFileForm::CompressedBinary, file.text);
+            file.rawBytes = true;
+        }
+        sink(std::move(file));
     }
 }
 

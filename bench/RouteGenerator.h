@@ -31,6 +31,8 @@ struct RouteSettings {
     bool crLf = true;  // line ends of every generated text; LF alone otherwise
     std::size_t missingWorldFiles = 1;
     std::size_t compressedWorldFiles = 1;
+    // The readable world files stored as compressed binary instead of 8-bit text.
+    bool binaryWorldFiles = false;
 
     // "small" or "large"; nullopt for an unknown name.
     static std::optional<RouteSettings> preset(std::string_view name);

@@ -19,7 +19,8 @@ constexpr const char* kUsage =
     "usage: make-route [--preset small|large] [--items N] [--pickups N] [--tiles N]\n"
     "                  [--world-file-size BYTES] [--tdb-size BYTES] [--zero-share 0..1]\n"
     "                  [--tdb-encoding E] [--tit-encoding E] [--line-ends crlf|lf]\n"
-    "                  [--missing N] [--compressed N] [--route-id ID] [--seed N] OUT_DIR\n"
+    "                  [--missing N] [--compressed N] [--world-form text|compressed-binary]\n"
+    "                  [--route-id ID] [--seed N] OUT_DIR\n"
     "  E: utf16le (default), utf16be, utf8, 8bit\n"
     "  Options after --preset override the preset's values.\n";
 
@@ -76,6 +77,10 @@ bool applyOption(const std::string& option, const std::string& value, RouteSetti
     }
     if (option == "--compressed") {
         return parseCount(value, settings.compressedWorldFiles);
+    }
+    if (option == "--world-form") {
+        settings.binaryWorldFiles = value == "compressed-binary";
+        return value == "text" || value == "compressed-binary";
     }
     if (option == "--seed") {
         return parseSeed(value, settings.seed);

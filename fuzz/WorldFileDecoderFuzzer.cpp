@@ -1,7 +1,8 @@
 // Any bytes as a stored world file, or as the content of a compressed one whose zlib stream is
 // cut short or whose length field is wrong: decoding never crashes or runs away, a UTF-16 file
 // gives the characters a track file of the same bytes gives, and a compressed text world file
-// decodes exactly when its stream is whole and its length field large enough.
+// decodes exactly when its stream is whole and its length field large enough, and a binary one
+// decodes compressed exactly as it does stored as it is.
 
 #include <cstddef>
 #include <cstdint>
@@ -72,6 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    u"SIMISA@@@@@@@@@@" + TextCodec::decodeWindows1252(rest));
     } else if (!whole || !lengthSuffices) {
         FUZZ_CHECK(!decoded.has_value());
+    } else if (rest.substr(0, 8) == "JINX0w0b") {
+        FUZZ_CHECK(decoded == WorldFileDecoder::decode("SIMISA@@@@@@@@@@" + std::string(rest)));
     }
     if (decoded) {
         FUZZ_CHECK(decoded->substr(0, 24) == "SIMISA@@@@@@@@@@JINX0w0t");

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "platform/BinaryWorldFile.h"
 #include "platform/TextCodec.h"
 
 // The stream is only read: zlib then takes its input as const.
@@ -18,6 +19,10 @@ constexpr std::string_view kCompressedSignature = "SIMISA@F";
 constexpr std::size_t kCompressedHeaderSize = 16;
 constexpr std::string_view kTextHeader = "SIMISA@@@@@@@@@@";
 constexpr std::string_view kTextSubHeader = "JINX0w0t";
+// What the text of a binary world file starts with, so that it passes the plain-text test.
+constexpr std::string_view kTwinHeaderLine = "SIMISA@@@@@@@@@@JINX0w0t______\r\n";
+// The eighth byte of a sub-header tells text ('t') from tokens ('b').
+constexpr std::size_t kFormByte = 7;
 // The first output room handed to zlib; it doubles as the data grows, so a false length field
 // never allocates at once.
 constexpr std::size_t kFirstInflateRoom = std::size_t{64} << 10;
@@ -44,18 +49,44 @@ void appendWindows1252(std::string& bytes, std::string_view text) {
     }
 }
 
-// The whole zlib stream, if it ends properly within `limit` bytes of output.
-std::optional<std::string> inflateWithin(std::string_view stream, std::size_t limit) {
+// Inflated data is kept in one buffer per thread: a route has hundreds of compressed world
+// files, and a fresh buffer for each costs more in page faults than inflating. One that a
+// large file grew beyond this is given back.
+constexpr std::size_t kKeptScratch = std::size_t{16} << 20;
+
+class InflateScratch {
+  public:
+    InflateScratch() : m_data(buffer()) {}
+    ~InflateScratch() {
+        if (m_data.capacity() > kKeptScratch) {
+            std::string().swap(m_data);
+        }
+    }
+    InflateScratch(const InflateScratch&) = delete;
+    InflateScratch& operator=(const InflateScratch&) = delete;
+    std::string& data() { return m_data; }
+
+  private:
+    static std::string& buffer() {
+        thread_local std::string scratch;
+        return scratch;
+    }
+    std::string& m_data;
+};
+
+// Inflates the whole zlib stream into `data`; false unless it ends properly within `limit`
+// bytes of output.
+bool inflateWithin(std::string_view stream, std::size_t limit, std::string& data) {
+    data.clear();
     if (stream.size() > UINT_MAX) {
-        return std::nullopt;
+        return false;
     }
     z_stream z{};
     if (inflateInit(&z) != Z_OK) {
-        return std::nullopt;
+        return false;
     }
     z.next_in = reinterpret_cast<const Bytef*>(stream.data());
     z.avail_in = static_cast<uInt>(stream.size());
-    std::string data;
     int status = Z_OK;
     while (status == Z_OK) {
         // One byte of room beyond the limit shows a stream that runs longer.
@@ -73,10 +104,21 @@ std::optional<std::string> inflateWithin(std::string_view stream, std::size_t li
     }
     inflateEnd(&z);
     // Anything but the stream's end (Z_BUF_ERROR: the input ran out first) is damage.
-    if (status != Z_STREAM_END) {
+    return status == Z_STREAM_END;
+}
+
+// The text of a binary world file, behind its plain-text header line.
+std::optional<std::string> decodeBinary(std::string_view subHeaderAndBlocks) {
+    std::string text(kTwinHeaderLine);
+    if (!BinaryWorldFile::appendPickupText(subHeaderAndBlocks, WorldFileDecoder::kMaxSize, text)) {
         return std::nullopt;
     }
-    return data;
+    return text;
+}
+
+bool isBinaryUncompressed(std::string_view stored) {
+    return startsWith(stored, kTextHeader) && stored.size() > kTextHeader.size() + kFormByte &&
+           stored[kTextHeader.size() + kFormByte] == 'b';
 }
 
 std::optional<std::string> decodeCompressed(std::string_view stored) {
@@ -89,20 +131,23 @@ std::optional<std::string> decodeCompressed(std::string_view stored) {
     if (length > WorldFileDecoder::kMaxSize) {
         return std::nullopt;
     }
-    const std::optional<std::string> inflated =
-        inflateWithin(stored.substr(kCompressedHeaderSize), length);
-    if (!inflated) {
+    InflateScratch scratch;
+    const std::string& inflated = scratch.data();
+    if (!inflateWithin(stored.substr(kCompressedHeaderSize), length, scratch.data())) {
         return std::nullopt;
     }
-    std::string text(kTextHeader);
-    if (startsWith(*inflated, "\xFF\xFE")) {
-        appendUtf16(text, std::string_view(*inflated).substr(2), false);
-    } else if (startsWith(*inflated, std::string_view("J\0I\0", 4))) {
-        appendUtf16(text, *inflated, false);
-    } else {
-        appendWindows1252(text, *inflated);
+    if (startsWith(inflated, BinaryWorldFile::kSubHeader)) {
+        return decodeBinary(inflated);
     }
-    // A binary world file ("JINX0w0b") is a token format of its own, not text.
+    std::string text(kTextHeader);
+    if (startsWith(inflated, "\xFF\xFE")) {
+        appendUtf16(text, std::string_view(inflated).substr(2), false);
+    } else if (startsWith(inflated, std::string_view("J\0I\0", 4))) {
+        appendUtf16(text, inflated, false);
+    } else {
+        appendWindows1252(text, inflated);
+    }
+    // Any other sub-header is another kind of file.
     if (std::string_view(text).substr(kTextHeader.size(), kTextSubHeader.size()) !=
         kTextSubHeader) {
         return std::nullopt;
@@ -114,7 +159,7 @@ std::optional<std::string> decodeCompressed(std::string_view stored) {
 
 bool WorldFileDecoder::isStoredOtherwise(std::string_view start) {
     return startsWith(start, "\xFF\xFE") || startsWith(start, "\xFE\xFF") ||
-           startsWith(start, kCompressedSignature);
+           startsWith(start, kCompressedSignature) || isBinaryUncompressed(start);
 }
 
 std::optional<std::string> WorldFileDecoder::decode(std::string_view stored) {
@@ -123,6 +168,9 @@ std::optional<std::string> WorldFileDecoder::decode(std::string_view stored) {
     }
     if (startsWith(stored, kCompressedSignature)) {
         return decodeCompressed(stored);
+    }
+    if (isBinaryUncompressed(stored)) {
+        return decodeBinary(stored.substr(kTextHeader.size()));
     }
     if (startsWith(stored, "\xFF\xFE") || startsWith(stored, "\xFE\xFF")) {
         std::string text;

@@ -73,6 +73,29 @@ std::size_t itemStart(const std::string& buffer, std::size_t from, std::size_t a
     return at;
 }
 
+// The scan opens a world file twice, for the header test and for its items; the last file
+// decoded is kept so that it is decoded once. Its stored bytes are the key, so a file changed
+// in between is decoded anew; a large one is not kept.
+constexpr std::size_t kLargestKept = std::size_t{16} << 20;
+
+struct LastDecoded {
+    bool known = false;
+    std::string stored;
+    std::optional<std::string> text;
+};
+
+std::optional<std::string> decodedOnce(const std::string& stored) {
+    thread_local LastDecoded last;
+    if (last.known && last.stored == stored) {
+        return last.text;
+    }
+    std::optional<std::string> text = WorldFileDecoder::decode(stored);
+    last.known = stored.size() + (text ? text->size() : 0) <= kLargestKept;
+    last.stored = last.known ? stored : std::string();
+    last.text = last.known ? text : std::nullopt;
+    return text;
+}
+
 }  // namespace
 
 void WorldItemReader::skipToItemThatMayHold(std::string_view keyword) {
@@ -112,9 +135,9 @@ IoResult WorldItemReader::open(const std::string& path) {
     return m_decodeOtherForms ? decodeIfStoredOtherwise() : opened;
 }
 
-// Loads a file stored as UTF-16 text or compressed whole and puts its decoded text in place of
-// the data. The bytes read on the way stay loaded from the start, so a file that does not decode
-// (or is too large to) is read on as stored.
+// Loads a file stored as UTF-16 text, compressed or binary whole and puts its decoded text in
+// place of the data. One that does not decode whole (or is too large to) holds no item then, so
+// it fails the header test as a damaged file: read as stored, a binary one would pass it.
 IoResult WorldItemReader::decodeIfStoredOtherwise() {
     while (!m_eof && m_buffer.size() < WorldFileDecoder::kSignatureSize) {
         if (IoResult read = appendBlock(); !read) {
@@ -129,14 +152,11 @@ IoResult WorldItemReader::decodeIfStoredOtherwise() {
             return read;
         }
     }
-    if (!m_eof) {
-        return IoResult::success();
-    }
-    if (std::optional<std::string> text = WorldFileDecoder::decode(m_buffer)) {
-        m_buffer = std::move(*text);
-        m_decoded = true;
-        m_file.reset();
-    }
+    std::optional<std::string> text = m_eof ? decodedOnce(m_buffer) : std::nullopt;
+    m_buffer = text ? std::move(*text) : std::string();
+    m_decoded = true;
+    m_eof = true;
+    m_file.reset();
     return IoResult::success();
 }
 

@@ -19,9 +19,9 @@ namespace veltrano {
 // item and "a,\r\nb" yields "a", "", "b". Items are raw bytes, one byte one character.
 // The file is read in blocks, so a very large world file costs no more memory than a small one.
 //
-// With `decodeOtherForms`, a file stored as UTF-16 text or compressed is decoded whole into
-// memory on opening (WorldFileDecoder) and split by the same rules; one that does not decode to
-// a text world file is read as stored, so it fails the header test as before.
+// With `decodeOtherForms`, a file stored as UTF-16 text, compressed or binary is decoded whole
+// into memory on opening (WorldFileDecoder) and split by the same rules; one that does not
+// decode whole holds no item, so it fails the header test.
 class WorldItemReader {
   public:
     explicit WorldItemReader(FileSystem& fileSystem, bool decodeOtherForms = false)

@@ -1,11 +1,13 @@
-// What only looks like a compressed text world file (a short length field, a cut stream, the
-// binary token format, no stream at all) is read as stored. The forms that decode are golden
-// runs (tests/golden/runs/world-file-forms-read-all.txt).
+// A binary world file reads as the text of its pickups, whatever storage it comes in; anything
+// that does not decode whole (a damaged binary file, a short length field, a cut stream) holds
+// no item, so it fails the header test. The forms that decode are golden runs
+// (tests/golden/runs/world-file-forms*-read-all.txt).
 
 #include "platform/WorldFileDecoder.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,9 +18,7 @@
 namespace veltrano {
 namespace {
 
-const std::string kEightBit =
-    "SIMISA@@@@@@@@@@JINX0w0t______\r\n\r\nTr_Worldfile (\r\n\tPickup (\r\n"
-    "\t\tTrItemId ( 0 17 )\r\n\t\tPosition ( 1, 2, 3 ) \xFC\x80\x81\r\n\t)\r\n)\r\n";
+const std::string kHeader = "SIMISA@@@@@@@@@@";
 
 std::vector<std::u16string> textsOf(const std::string& stored, bool decodeOtherForms) {
     test::TempRoute folder;
@@ -33,17 +33,69 @@ std::vector<std::u16string> textsOf(const std::string& stored, bool decodeOtherF
     return texts;
 }
 
-TEST(WorldFileDecoder, WhatIsNoTextWorldFileIsReadAsStored) {
-    const std::string inflated = kEightBit.substr(16);
+TEST(WorldFileDecoder, BinaryPickupsReadAsTheirTextInStoredOrder) {
+    const std::string text =
+        kHeader +
+        "JINX0w0t______\r\nTr_Worldfile ( Pickup ( PickupCapacity ( 20000 0.5 ) Other ( a ) "
+        "Position ( 0.00001 1000000 -0 ) ) Group ( Pickup ( TrItemId ( 1 2 ) ) ) Pickup ( "
+        "TrItemId ( 4294967295 7 ) PickupType ( 3 0 ) PickupCapacity ( 2147483648 0 ) Position "
+        "( 340282346638528859811704183484516925440 -301.7 -0.001 ) ) )";
+    const std::string twin =
+        kHeader +
+        "JINX0w0t______\r\nPickup (\r\nPickupCapacity ( 20000 0.5 )\r\nPosition ( 0.00001 "
+        "1000000 -0 )\r\n)\r\nPickup (\r\nTrItemId ( 4294967295 7 )\r\nPickupType ( 3 0 )\r\n"
+        "PickupCapacity ( 2147483648 0 )\r\nPosition ( 340282346638528859811704183484516925440 "
+        "-301.7 -0.001 )\r\n)\r\n";
+    // As float32 the capacity 2147483648 is -0, whose bits pass for a uint32 as well.
+    for (const auto form : {test::WorldFileForm::Binary, test::WorldFileForm::BinaryWholeCapacities,
+                            test::WorldFileForm::CompressedBinary}) {
+        EXPECT_EQ(WorldFileDecoder::decode(test::storedAs(form, text)), twin) << nameOf(form);
+    }
+}
+
+TEST(WorldFileDecoder, WhatDoesNotDecodeWholeHoldsNoItem) {
+    const std::string binary = test::binaryWorldFile(
+        kHeader +
+            "\r\nTr_Worldfile ( Pickup ( TrItemId ( 0 17 ) Position ( 1 2 3 ) ) Other ( "
+            "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa ) )",
+        false);
+    // Where the first child of the Pickup, TrItemId, keeps its length and its label length.
+    constexpr std::size_t kLength = 38;
+    constexpr std::size_t kLabel = 42;
+    const std::vector<std::pair<const char*, std::function<void(std::string&)>>> damages = {
+        {"none", [](std::string&) {}},
+        {"cut short", [](std::string& b) { b.pop_back(); }},
+        {"bytes behind the root", [](std::string& b) { b += '\0'; }},
+        {"root is a Pickup", [](std::string& b) { b[16] = 0x3B; }},
+        {"sub-header of another file type", [](std::string& b) { b[4] = 't'; }},
+        {"length past the parent", [](std::string& b) { b[kLength] = 40; }},
+        {"length past the file", [](std::string& b) { b.replace(kLength, 4, "\xFF\xFF\xFF\xFF"); }},
+        {"no label length", [](std::string& b) { b.replace(kLength, 4, 4, '\0'); }},
+        {"label past the block", [](std::string& b) { b[kLabel] = 5; }},
+        {"value cut short",
+         [](std::string& b) {
+             b = test::binaryWorldFile(kHeader + "\r\nTr_Worldfile ( Pickup ( Position ( 1 2 ) ) )",
+                                       false);
+         }},
+    };
+    for (const auto& [name, damage] : damages) {
+        std::string blocks = binary;
+        damage(blocks);
+        for (const std::string& stored : {kHeader + blocks, test::compressedWorldFile(blocks)}) {
+            const bool whole = std::string(name) == "none";
+            EXPECT_EQ(WorldFileDecoder::decode(stored).has_value(), whole) << name;
+            EXPECT_EQ(textsOf(stored, true).empty(), !whole) << name;
+        }
+    }
+    const std::string text = kHeader + "JINX0w0t______\r\nTr_Worldfile ( )\r\n";
+    const std::string inflated = text.substr(kHeader.size());
     const std::string compressed = test::compressedWorldFile(inflated);
-    std::string binary = inflated;
-    binary[7] = 'b';  // JINX0w0b: the token format
     for (const std::string& stored :
          {test::compressedWorldFile(inflated, static_cast<std::uint32_t>(inflated.size() - 1)),
-          compressed.substr(0, compressed.size() - 3), test::compressedWorldFile(binary),
+          compressed.substr(0, compressed.size() - 3),
           std::string("SIMISA@F\x01\x02\x03\x04zipped", 18), std::string("SIMISA@F")}) {
-        EXPECT_EQ(textsOf(stored, true), textsOf(stored, false));
         EXPECT_FALSE(WorldFileDecoder::decode(stored));
+        EXPECT_TRUE(textsOf(stored, true).empty());
     }
 }
 

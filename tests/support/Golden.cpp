@@ -41,7 +41,7 @@ std::string unescaped(const std::string& line) {
 }
 
 WorldFileForm formNamed(const std::string& name) {
-    for (int i = 0; i <= static_cast<int>(WorldFileForm::CompressedEightBit); ++i) {
+    for (int i = 0; i < kWorldFileForms; ++i) {
         std::string known = nameOf(static_cast<WorldFileForm>(i));
         std::replace(known.begin(), known.end(), ' ', '-');
         if (name == known) {
