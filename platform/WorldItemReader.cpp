@@ -73,29 +73,6 @@ std::size_t itemStart(const std::string& buffer, std::size_t from, std::size_t a
     return at;
 }
 
-// The scan opens a world file twice, for the header test and for its items; the last file
-// decoded is kept so that it is decoded once. Its stored bytes are the key, so a file changed
-// in between is decoded anew; a large one is not kept.
-constexpr std::size_t kLargestKept = std::size_t{16} << 20;
-
-struct LastDecoded {
-    bool known = false;
-    std::string stored;
-    std::optional<std::string> text;
-};
-
-std::optional<std::string> decodedOnce(const std::string& stored) {
-    thread_local LastDecoded last;
-    if (last.known && last.stored == stored) {
-        return last.text;
-    }
-    std::optional<std::string> text = WorldFileDecoder::decode(stored);
-    last.known = stored.size() + (text ? text->size() : 0) <= kLargestKept;
-    last.stored = last.known ? stored : std::string();
-    last.text = last.known ? text : std::nullopt;
-    return text;
-}
-
 }  // namespace
 
 void WorldItemReader::skipToItemThatMayHold(std::string_view keyword) {
@@ -152,7 +129,7 @@ IoResult WorldItemReader::decodeIfStoredOtherwise() {
             return read;
         }
     }
-    std::optional<std::string> text = m_eof ? decodedOnce(m_buffer) : std::nullopt;
+    std::optional<std::string> text = m_eof ? WorldFileDecoder::decode(m_buffer) : std::nullopt;
     m_buffer = text ? std::move(*text) : std::string();
     m_decoded = true;
     m_eof = true;
