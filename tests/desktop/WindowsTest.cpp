@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <thread>
 
 #include "RecordingView.h"
 #include "desktop/HelpWindow.h"
 #include "desktop/LanguageWindow.h"
 #include "desktop/MainWindow.h"
+#include "desktop/WheelGeometry.h"
+#include "desktop/YieldPacer.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/Golden.h"
 #include "tests/support/TempRoute.h"
@@ -43,7 +47,7 @@ class DesktopWindows : public ::testing::Test {
         }
         window.Form_Load();
     }
-    std::string logFrom(std::size_t line) const { return view.logText(route.path(), line); }
+    std::string logFrom(std::size_t line) { return view.logText(route.path(), line); }
 
     TempRoute route;
     RecordingView view;
@@ -67,6 +71,7 @@ TEST_P(StartUp, RecordsTheWindowsCallsInOrder) {
     load(language);
     expectGolden("StartUp_" + folder + "_" + language, logFrom(0));
     EXPECT_EQ(window.state().gstrLanguage, language);
+    EXPECT_TRUE(view.shown(lblCopyPfad).visible);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -158,6 +163,42 @@ TEST_F(DesktopWindows, HelpWindowIsMadeOnceAndLoadsAgainAfterItWasClosed) {
     window.click(cmdHelp);
     EXPECT_TRUE(window.helpWindow()->loaded());
     expectGolden("HelpWindow", logFrom(0));
+}
+
+// The first frame stands unturned like the icon; each next turns a quarter of a spoke's angle
+// on, the fourth to the first included, so the wheel turns evenly.
+TEST(BusyWheel, FramesTurnEvenlyFromTheUnturnedFirst) {
+    const double spokeAngle = 360.0 / WheelGeometry::kSpokes;
+    EXPECT_EQ(WheelGeometry::turnOfFrame(1), 0.0);
+    for (int frame = 1; frame <= WheelGeometry::kFrameCount; ++frame) {
+        const double step = WheelGeometry::turnOfFrame(frame % WheelGeometry::kFrameCount + 1) -
+                            WheelGeometry::turnOfFrame(frame);
+        EXPECT_DOUBLE_EQ(std::fmod(step + 360.0, spokeAngle), spokeAngle / 4) << frame;
+    }
+}
+
+// The real beat: the window gets its events at a run's start and again after each period, also
+// when the user held the first of them for many periods.
+TEST(YieldPacerInARun, WindowGetsItsEventsAgainAfterTheFirstYield) {
+    TempRoute route;
+    std::filesystem::copy(VELTRANO_DEMO_ROUTE, route.path(),
+                          std::filesystem::copy_options::recursive);
+    RecordingView view;
+    FileSystem fileSystem;
+    FixedClock clock;
+    YieldPacer pacer(ProtocolBoxFeed::kPeriod);
+    MainWindow window(view, fileSystem, clock, pacer);
+    window.state().gstrRoutePath = route.path();
+    window.state().gstrSaveFolder = u"_Saved_tdb_und_tit_files_before_pickup_correction";
+    int events = 0;
+    view.onPendingEvents = [&events] {
+        if (events++ == 0) {
+            std::this_thread::sleep_for(ProtocolBoxFeed::kPeriod * 10);
+        }
+    };
+    window.mouseUp(cmdCorrectPickups, 1, 0, 10, 10);
+    EXPECT_GE(events, 2);
+    EXPECT_FALSE(pacer.running());
 }
 
 }  // namespace
