@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -45,6 +48,19 @@ class QtFront : public ::testing::Test {
         }
     }
     QWidget& control(const char* name) { return *window.findChild<QWidget*>(name); }
+    void tick(const char* timer) {
+        QMetaObject::invokeMethod(window.findChild<QTimer*>(timer), "timeout");
+    }
+    // The busy wheel's frames the user sees, with where each stands.
+    QStringList shownFrames() {
+        QStringList shown;
+        for (const char* name : {"imgRunning01", "imgRunning02", "imgRunning03", "imgRunning04"}) {
+            if (const QWidget& image = control(name); image.isVisible()) {
+                shown << QStringLiteral("%1 at %2,%3").arg(name).arg(image.x()).arg(image.y());
+            }
+        }
+        return shown;
+    }
 
     TempRoute route;
     std::vector<int> endings;
@@ -89,6 +105,87 @@ TEST_F(QtFront, RunButtonStartsARunOnAMouseReleaseButNotOnAKey) {
     QTest::mouseClick(&run, Qt::RightButton);
     EXPECT_FALSE(window.state().gstrProtokoll.empty());
     EXPECT_EQ(window.boxText(), window.state().gstrProtokoll.text());
+}
+
+TEST_F(QtFront, ControlsShowAsDesignedAndTheRouteLabelNamesTheRoute) {
+    for (const ControlDesign& design : ControlTable::controls()) {
+        if (design.window == WindowId::frmHaupt && design.kind != ControlKind::Timer) {
+            EXPECT_EQ(control(design.name).isVisible(), design.visible) << design.name;
+        }
+    }
+    const auto& routeLabel = static_cast<QLabel&>(control("lblCopyPfad"));
+    EXPECT_TRUE(routeLabel.isVisible());
+    EXPECT_EQ(routeLabel.text().toStdString(), std::filesystem::current_path().string());
+}
+
+TEST_F(QtFront, BusyWheelTurnsThroughFourPicturesFromTheFirstInOnePlaceAndStops) {
+    auto* blink = window.findChild<QTimer*>("tmrBlinken");
+    EXPECT_TRUE(window.findChild<QTimer*>("Timer1")->isActive());
+    EXPECT_FALSE(blink->isActive());
+    QStringList walk = shownFrames();
+    window.model().setAnimationInterval(100);
+    EXPECT_TRUE(blink->isActive());
+    for (int i = 0; i < 4; ++i) {
+        tick("tmrBlinken");
+        walk += shownFrames();
+    }
+    EXPECT_EQ(walk,
+              QStringList({"imgRunning01 at 6,44", "imgRunning02 at 6,44", "imgRunning03 at 6,44",
+                           "imgRunning04 at 6,44", "imgRunning01 at 6,44"}));
+    QList<QImage> pictures;
+    for (const char* name : {"imgRunning01", "imgRunning02", "imgRunning03", "imgRunning04"}) {
+        pictures << static_cast<QLabel&>(control(name)).pixmap().toImage();
+    }
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NE(pictures[i], pictures[(i + 1) % 4]) << "frame " << i + 1 << " turns on";
+    }
+    tick("tmrBlinken");
+    window.model().setAnimationInterval(0);
+    EXPECT_FALSE(blink->isActive());
+    tick("Timer1");
+    EXPECT_EQ(shownFrames(), QStringList({"imgRunning01 at 6,44"}));
+}
+
+TEST_F(QtFront, ChangeAllTickedAndClearedReachesTheRun) {
+    auto& changeAll = static_cast<QCheckBox&>(control("chkChangeAll"));
+    std::vector<int> values{window.model().changeAllValue()};
+    for (int click = 0; click < 2; ++click) {
+        changeAll.click();
+        values.push_back(window.model().changeAllValue());
+    }
+    EXPECT_EQ(values, std::vector<int>({0, 1, 0}));
+}
+
+TEST_F(QtFront, CtrlASelectsTheWholeBoxOtherKeysReachIt) {
+    auto& box = static_cast<QPlainTextEdit&>(control("txtAnzeige"));
+    window.replaceBoxText(u"one\r\ntwo");
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(box.textCursor().selectedText(), QStringLiteral("one\u2029two"));
+    QTest::keyClick(&box, Qt::Key_End);  // a key without a character
+    EXPECT_FALSE(box.textCursor().hasSelection());
+    QTest::keyClicks(&box, "aZ");
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("one\ntwoaZ"));
+    for (const Qt::Key other : {Qt::Key_B, Qt::Key_C}) {
+        QTest::keyClick(&box, other, Qt::ControlModifier);
+        EXPECT_FALSE(box.textCursor().hasSelection()) << "Ctrl+" << char(other);
+    }
+}
+
+TEST_F(QtFront, TabWalksTheControlsInTheOrderOfTheWindow) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    control("Picture1").setFocus();
+    QStringList walk;
+    for (int step = 0; step < 11; ++step) {
+        walk << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(walk, QStringList({"Picture1", "cmdQuit", "Picture2", "cmdCorrectPickups",
+                                 "txtAnzeige", "cmdHelp", "cmbLang", "cmbFuellstand",
+                                 "chkChangeAll", "cmdClear", "Picture1"}));
 }
 
 }  // namespace
