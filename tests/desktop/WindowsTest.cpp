@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <numbers>
 #include <thread>
+#include <utility>
 
 #include "RecordingView.h"
 #include "desktop/HelpWindow.h"
@@ -177,6 +179,23 @@ TEST(BusyWheel, FramesTurnEvenlyFromTheUnturnedFirst) {
     }
 }
 
+// Six spokes evenly round from the hub to the rim, turned as asked, the rim inside the margin.
+TEST(BusyWheel, SixSpokesEvenlyRoundFromHubToRimInsideTheMargin) {
+    const WheelGeometry wheel(30, 29, 1.0, 15.0, 1.5);
+    EXPECT_LE(wheel.rimRadius + wheel.rimWidth / 2, 29 / 2.0 - 1.0);
+    for (int i = 0; i < WheelGeometry::kSpokes; ++i) {
+        const WheelGeometry::Spoke& spoke = wheel.spokes[static_cast<std::size_t>(i)];
+        for (const auto& [end, radius] :
+             {std::pair{spoke.hubEnd, wheel.hubRadius}, std::pair{spoke.rimEnd, wheel.rimRadius}}) {
+            const double dx = end.x - wheel.centre.x;
+            const double dy = end.y - wheel.centre.y;
+            EXPECT_NEAR(std::hypot(dx, dy), radius, 1e-9) << "spoke " << i;
+            const double degrees = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
+            EXPECT_NEAR(std::fmod(degrees + 720.0, 360.0), 15.0 + 60.0 * i, 1e-9) << "spoke " << i;
+        }
+    }
+}
+
 // The real beat: the window gets its events at a run's start and again after each period, also
 // when the user held the first of them for many periods.
 TEST(YieldPacerInARun, WindowGetsItsEventsAgainAfterTheFirstYield) {
@@ -193,7 +212,7 @@ TEST(YieldPacerInARun, WindowGetsItsEventsAgainAfterTheFirstYield) {
     int events = 0;
     view.onPendingEvents = [&events] {
         if (events++ == 0) {
-            std::this_thread::sleep_for(ProtocolBoxFeed::kPeriod * 10);
+            std::this_thread::sleep_for(ProtocolBoxFeed::kPeriod * 20);
         }
     };
     window.mouseUp(cmdCorrectPickups, 1, 0, 10, 10);

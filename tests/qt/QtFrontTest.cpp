@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -11,8 +12,11 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "desktop/HelpPictureContent.h"
 #include "desktop/HelpWindow.h"
+#include "qt/HelpPicture.h"
 #include "qt/QtControls.h"
+#include "qt/WheelPictures.h"
 #include "qt/frmHaupt.h"
 #include "tests/support/TempRoute.h"
 
@@ -186,6 +190,33 @@ TEST_F(QtFront, TabWalksTheControlsInTheOrderOfTheWindow) {
     EXPECT_EQ(walk, QStringList({"Picture1", "cmdQuit", "Picture2", "cmdCorrectPickups",
                                  "txtAnzeige", "cmdHelp", "cmbLang", "cmbFuellstand",
                                  "chkChangeAll", "cmdClear", "Picture1"}));
+}
+
+// Each help picture holds all its lines: nothing is drawn into its right margin or its last gap.
+TEST(HelpPictures, EveryLineFitsInsideTheMargins) {
+    for (const HelpPictureContent* content :
+         {&HelpPictureContent::german(), &HelpPictureContent::english()}) {
+        const QImage picture = HelpPicture::draw(*content).toImage();
+        const QRect right(content->width - HelpPictureContent::kMargin, 0,
+                          HelpPictureContent::kMargin, content->height);
+        const QRect bottom(0, content->height - HelpPictureContent::kGapBetweenSections,
+                           content->width, HelpPictureContent::kGapBetweenSections);
+        for (const QRect& margin : {right, bottom}) {
+            const QImage strip = picture.copy(margin);
+            QImage white(strip.size(), strip.format());
+            white.fill(Qt::white);
+            EXPECT_EQ(strip, white) << content->width << " wide, at " << margin.y();
+        }
+    }
+}
+
+// The icon the package ships is the program's own, written where it is told.
+TEST(ExportIcon, WritesTheWindowIconToTheGivenFile) {
+    const TempRoute folder;
+    const QString path = QString::fromStdString(folder.pathOf("icon.png"));
+    ASSERT_EQ(QProcess::execute(VELTRANO_EXPORT_ICON, {path}), 0);
+    EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_ARGB32),
+              WheelPictures::iconImage().convertToFormat(QImage::Format_ARGB32));
 }
 
 }  // namespace
