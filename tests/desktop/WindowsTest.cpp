@@ -93,9 +93,9 @@ TEST_F(DesktopWindows, LanguageSwitchKeepsTheFillLevel) {
     makeStartable();
     load("english");
     const std::size_t start = view.log.size();
-    window.listIndexChanged(cmbFuellstand, 3);
+    window.listIndexChanged(cmbFuellstand, 4);
     window.listIndexChanged(cmbLang, 1);
-    EXPECT_EQ(window.state().gvarFuellstand, 3);
+    EXPECT_EQ(window.state().gvarFuellstand, 4);
     EXPECT_EQ(window.state().gstrSaveFolder, u"_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur");
     expectGolden("LanguageSwitch", logFrom(start));
 }
@@ -168,7 +168,7 @@ TEST_F(DesktopWindows, ProtocolBoxGetsWhatIsNewInFrontTheWholeTextAfterAnEditAnd
     window.yieldToEvents();
     pace.due = true;
     window.yieldToEvents();
-    show(u"three\r\n", 20);
+    show(u"three\r\n", 15);  // one period after the last write
     view.box = u"edited by hand";
     window.boxTextChanged(txtAnzeige);
     show(u"four\r\n", 20);
