@@ -204,7 +204,8 @@ TEST_F(QtFront, TabWalksTheControlsInTheOrderOfTheWindow) {
                                  "chkChangeAll", "cmdClear", "Picture1"}));
 }
 
-// Each help picture holds all its lines: nothing is drawn into its right margin or its last gap.
+// Each help picture holds all its lines: nothing is drawn into its right margin, its last gap or
+// the gap under the first control.
 TEST(HelpPictures, EveryLineFitsInsideTheMargins) {
     for (const HelpPictureContent* content :
          {&HelpPictureContent::german(), &HelpPictureContent::english()}) {
@@ -216,7 +217,11 @@ TEST(HelpPictures, EveryLineFitsInsideTheMargins) {
                           HelpPictureContent::kMargin, content->height);
         const QRect bottom(0, content->height - HelpPictureContent::kGapBetweenSections,
                            content->width, HelpPictureContent::kGapBetweenSections);
-        for (const QRect& margin : {right, bottom}) {
+        const int underFirst =
+            HelpPictureContent::kMargin +
+            twipsToPixels(ControlTable::control(ControlId::Picture2).place.height);
+        const QRect gap(0, underFirst, content->width, HelpPictureContent::kGapBelowControl);
+        for (const QRect& margin : {right, bottom, gap}) {
             const QImage strip = picture.copy(margin);
             QImage white(strip.size(), strip.format());
             white.fill(Qt::white);
