@@ -172,22 +172,28 @@ TEST_F(QtFront, ChangeAllTickedAndClearedReachesTheRun) {
     EXPECT_EQ(values, std::vector<int>({0, 1, 0}));
 }
 
-TEST_F(QtFront, CtrlASelectsTheWholeBoxOtherKeysReachIt) {
+TEST_F(QtFront, CtrlASelectsTheWholeBoxOtherKeysReachItUndoKeepsTheProgramsText) {
     auto& box = static_cast<QPlainTextEdit&>(control("txtAnzeige"));
     window.replaceBoxText(u"one\r\ntwo");
+    window.insertAtBoxFront(u"zero\r\n");
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     box.setFocus();
     QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(box.textCursor().selectedText(), QStringLiteral("one\u2029two"));
+    EXPECT_EQ(box.textCursor().selectedText(), QStringLiteral("zero\u2029one\u2029two"));
     QTest::keyClick(&box, Qt::Key_End);  // a key without a character
     EXPECT_FALSE(box.textCursor().hasSelection());
     QTest::keyClicks(&box, "aZ");
-    EXPECT_EQ(box.toPlainText(), QStringLiteral("one\ntwoaZ"));
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("zero\none\ntwoaZ"));
     for (const Qt::Key other : {Qt::Key_B, Qt::Key_C}) {
         QTest::keyClick(&box, other, Qt::ControlModifier);
         EXPECT_FALSE(box.textCursor().hasSelection()) << "Ctrl+" << char(other);
     }
+    // Undo takes back what the user typed, never what the program wrote.
+    for (int undo = 0; undo < 3; ++undo) {
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+    }
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("zero\none\ntwo"));
 }
 
 TEST_F(QtFront, TabWalksTheControlsInTheOrderOfTheWindow) {
