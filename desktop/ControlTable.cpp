@@ -68,6 +68,32 @@ constexpr bool rowsInIdOrder() {
 }
 static_assert(rowsInIdOrder());
 
+// Only controls that can take the focus have a turn in the tab order, and each window's turns
+// run 0, 1, 2, ... once each: a gap or a tie would leave the order to the sort. Only timers
+// have an interval, and no timer shows.
+constexpr bool rowsConsistent() {
+    for (const ControlDesign& row : kControls) {
+        const bool focusless = row.kind == Label || row.kind == Image || row.kind == Timer;
+        int sameTurn = 0;
+        int earlierTurns = 0;
+        for (const ControlDesign& other : kControls) {
+            sameTurn += other.window == row.window && other.tabIndex == row.tabIndex ? 1 : 0;
+            earlierTurns +=
+                other.window == row.window && other.tabIndex >= 0 && other.tabIndex < row.tabIndex
+                    ? 1
+                    : 0;
+        }
+        const bool turnOk =
+            focusless ? row.tabIndex == -1 : sameTurn == 1 && earlierTurns == row.tabIndex;
+        const bool timerOk = row.kind == Timer ? !row.visible : row.interval == 0;
+        if (!turnOk || !timerOk) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(rowsConsistent());
+
 }  // namespace
 
 const ControlDesign& ControlTable::control(ControlId id) {

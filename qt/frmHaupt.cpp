@@ -189,10 +189,8 @@ void frmHaupt::insertAtBoxFront(const std::u16string& text) {
 }
 
 void frmHaupt::replaceBoxText(const std::u16string& text) {
-    auto* box = m_controls.as<QPlainTextEdit>(txtAnzeige);
-    box->document()->setUndoRedoEnabled(false);
-    box->setPlainText(QString::fromStdU16String(text));
-    box->document()->setUndoRedoEnabled(true);
+    // Leaves no undo history, like the writes in front.
+    m_controls.as<QPlainTextEdit>(txtAnzeige)->setPlainText(QString::fromStdU16String(text));
     showBoxStart();
 }
 

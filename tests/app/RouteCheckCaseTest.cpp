@@ -21,7 +21,7 @@ class RouteCheckCase : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RouteCheckCase, MessageAndEndOfTheCase) {
     const std::vector<GoldenSection> sections =
-        goldenSections(readGolden("route-check/" + GetParam() + ".txt"));
+        caseSections("route-check/" + GetParam() + ".txt", {"usable-route", "options", "message"});
     TempRoute route;
     TempRoute outside;
     RunState state;

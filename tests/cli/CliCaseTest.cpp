@@ -53,8 +53,9 @@ std::string routeBytes(const TempRoute& route) {
 class CliCase : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CliCase, ExitStatusAndOutputsOfTheCase) {
-    const std::vector<GoldenSection> sections =
-        goldenSections(readGolden("cli/" + GetParam() + ".txt"));
+    const std::vector<GoldenSection> sections = caseSections(
+        "cli/" + GetParam() + ".txt", {"demo-route", "usable-route", "args", "exit", "stdout",
+                                       "stderr", "stdout-line-ends", "unchanged"});
     TempRoute route;
     TempRoute outside;
     CliStart start;

@@ -20,17 +20,17 @@ void RecordingLanguageView::showCentred() {
 }
 
 void RecordingView::insertAtBoxFront(const std::u16string& text) {
-    log.push_back("box insert " + logForm(text));
+    write("box insert " + logForm(text));
     box.insert(0, text);
 }
 
 void RecordingView::replaceBoxText(const std::u16string& text) {
-    log.push_back("box replace " + logForm(text));
+    write("box replace " + logForm(text));
     box = text;
 }
 
 void RecordingView::processPendingEvents() {
-    log.push_back("events");
+    write("events");
     onPendingEvents();
 }
 
@@ -41,11 +41,14 @@ void RecordingView::openLanguageWindowModally(LanguageWindow& window) {
 
 HelpWindowView& RecordingView::createHelpWindow(HelpWindow& window) {
     help = &window;
-    log.push_back("frmHilfe made");
+    write("frmHilfe made");
     return frmHilfe;
 }
 
-std::string RecordingView::logText(const std::string& routePath, std::size_t from) const {
+std::string RecordingView::logText(const std::string& routePath, std::size_t from) {
+    frmLang.flush();
+    frmHilfe.flush();
+    flush();
     std::string text;
     for (std::size_t i = from; i < log.size(); ++i) {
         std::string entry = log[i];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -27,18 +28,35 @@ struct SteppedPace : PaceClock {
 // Texts in UTF-8 with CR and LF shown as \r and \n, so one call is one line of a log.
 std::string logForm(const std::u16string& text);
 
-// Writes every call a window's model makes on its view to a shared log, one line a call.
+// What a control shows, as far as the log tells.
+struct Shown {
+    bool enabled;
+    bool visible;
+    int left;
+    int top;
+};
+
+// Writes every call a window's model makes on its view to a shared log, one line a call. The
+// controls start as designed; a change of what one shows (enabled, visible, place) is written
+// when anything else happens, as the next paint shows it, so calls a user cannot tell apart (two
+// moves in one frame, a flag set to what it was) write one line or none.
 template <typename View>
 class Recorder : public View {
   public:
     Recorder(std::vector<std::string>& log, std::string name)
-        : m_log(log), m_name(std::move(name)) {}
+        : m_log(log), m_name(std::move(name)) {
+        for (const ControlDesign& design : ControlTable::controls()) {
+            m_shown[slot(design.id)] = {true, design.visible, design.place.left, design.place.top};
+        }
+        m_written = m_shown;
+    }
     void setCaption(ControlId c, const std::u16string& s) override { note(c, "caption", s); }
     void setToolTip(ControlId c, const std::u16string& s) override { note(c, "tip", s); }
-    void setEnabled(ControlId c, bool on) override { note(c, "enabled", on ? u"1" : u"0"); }
-    void setVisible(ControlId c, bool on) override { note(c, "visible", on ? u"1" : u"0"); }
+    void setEnabled(ControlId c, bool on) override { m_shown[slot(c)].enabled = on; }
+    void setVisible(ControlId c, bool on) override { m_shown[slot(c)].visible = on; }
     void setPosition(ControlId c, int left, int top) override {
-        line(c, "position " + std::to_string(left) + "," + std::to_string(top));
+        m_shown[slot(c)].left = left;
+        m_shown[slot(c)].top = top;
     }
     void setListItems(ControlId c, const std::vector<std::u16string>& items) override {
         std::u16string all;
@@ -51,17 +69,45 @@ class Recorder : public View {
     void setWindowCaption(const std::u16string& s) override { say("caption " + logForm(s)); }
     void showCentred() override { say("showCentred"); }
 
-    void say(const std::string& what) { m_log.push_back(m_name + " " + what); }
+    const Shown& shown(ControlId c) const { return m_shown[slot(c)]; }
+    void say(const std::string& what) { write(m_name + " " + what); }
     void note(ControlId c, const char* what, const std::u16string& s) {
         line(c, std::string(what) + " " + logForm(s));
     }
     void line(ControlId c, const std::string& what) {
-        m_log.push_back(m_name + "." + ControlTable::control(c).name + " " + what);
+        write(m_name + "." + ControlTable::control(c).name + " " + what);
+    }
+    void write(const std::string& entry) {
+        flush();
+        m_log.push_back(entry);
+    }
+    // Writes what each control shows differently since the last write.
+    void flush() {
+        for (const ControlDesign& design : ControlTable::controls()) {
+            Shown& was = m_written[slot(design.id)];
+            const Shown& is = m_shown[slot(design.id)];
+            const std::string control = m_name + "." + design.name;
+            if (is.enabled != was.enabled) {
+                m_log.push_back(control + (is.enabled ? " enabled 1" : " enabled 0"));
+            }
+            if (is.visible != was.visible) {
+                m_log.push_back(control + (is.visible ? " visible 1" : " visible 0"));
+            }
+            if (is.left != was.left || is.top != was.top) {
+                m_log.push_back(control + " position " + std::to_string(is.left) + "," +
+                                std::to_string(is.top));
+            }
+            was = is;
+        }
     }
 
   private:
+    static std::size_t slot(ControlId c) { return static_cast<std::size_t>(indexOf(c)); }
+
     std::vector<std::string>& m_log;
     std::string m_name;
+    std::array<Shown, kControlCount> m_shown{};
+    std::array<Shown, kControlCount> m_written{};
 };
 
 // The language window's showing runs `onShow` as the user, then OK.
@@ -92,11 +138,11 @@ class RecordingView : public Recorder<MainWindowView> {
     void processPendingEvents() override;
     void openLanguageWindowModally(LanguageWindow& window) override;
     HelpWindowView& createHelpWindow(HelpWindow& window) override;
-    void showMessage(const std::u16string& t) override { log.push_back("message " + logForm(t)); }
-    void endProgram(int status) override { log.push_back("end " + std::to_string(status)); }
+    void showMessage(const std::u16string& t) override { write("message " + logForm(t)); }
+    void endProgram(int status) override { write("end " + std::to_string(status)); }
 
     // The log from line `from` on, with `routePath` written as <route>.
-    std::string logText(const std::string& routePath, std::size_t from = 0) const;
+    std::string logText(const std::string& routePath, std::size_t from = 0);
 
     std::vector<std::string> log;
     std::u16string box;

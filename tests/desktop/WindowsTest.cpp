@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <numbers>
+#include <thread>
+#include <utility>
 
 #include "RecordingView.h"
 #include "desktop/HelpWindow.h"
 #include "desktop/LanguageWindow.h"
 #include "desktop/MainWindow.h"
+#include "desktop/WheelGeometry.h"
+#include "desktop/YieldPacer.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/Golden.h"
 #include "tests/support/TempRoute.h"
@@ -43,7 +49,7 @@ class DesktopWindows : public ::testing::Test {
         }
         window.Form_Load();
     }
-    std::string logFrom(std::size_t line) const { return view.logText(route.path(), line); }
+    std::string logFrom(std::size_t line) { return view.logText(route.path(), line); }
 
     TempRoute route;
     RecordingView view;
@@ -67,6 +73,14 @@ TEST_P(StartUp, RecordsTheWindowsCallsInOrder) {
     load(language);
     expectGolden("StartUp_" + folder + "_" + language, logFrom(0));
     EXPECT_EQ(window.state().gstrLanguage, language);
+    // Every control shows but the busy wheel's frames after the first, and the timers.
+    for (const ControlDesign& c : ControlTable::controls()) {
+        const bool hidden = c.kind == ControlKind::Timer || c.id == imgRunning02 ||
+                            c.id == imgRunning03 || c.id == imgRunning04;
+        if (c.window == WindowId::frmHaupt) {
+            EXPECT_EQ(view.shown(c.id).visible, !hidden) << c.name;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -79,9 +93,9 @@ TEST_F(DesktopWindows, LanguageSwitchKeepsTheFillLevel) {
     makeStartable();
     load("english");
     const std::size_t start = view.log.size();
-    window.listIndexChanged(cmbFuellstand, 3);
+    window.listIndexChanged(cmbFuellstand, 4);
     window.listIndexChanged(cmbLang, 1);
-    EXPECT_EQ(window.state().gvarFuellstand, 3);
+    EXPECT_EQ(window.state().gvarFuellstand, 4);
     EXPECT_EQ(window.state().gstrSaveFolder, u"_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur");
     expectGolden("LanguageSwitch", logFrom(start));
 }
@@ -89,24 +103,46 @@ TEST_F(DesktopWindows, LanguageSwitchKeepsTheFillLevel) {
 TEST_F(DesktopWindows, RunLocksAtOnceAndTimer1UnlocksAfterIt) {
     makeStartable();
     load("english");
-    const std::size_t start = view.log.size();
+    std::vector<ControlId> usable;  // what the user could use while the run yields
+    const auto collectUsable = [&] {
+        usable.clear();
+        for (const ControlId c : {cmdQuit, cmdCorrectPickups, cmdHelp, cmbLang, cmbFuellstand,
+                                  chkChangeAll, cmdClear}) {
+            if (view.shown(c).enabled) {
+                usable.push_back(c);
+            }
+        }
+    };
     view.onPendingEvents = [&] {
+        collectUsable();
         // What the user does while the run yields reaches no handler.
         window.click(cmdQuit);
         window.listIndexChanged(cmbLang, 1);
         window.mouseUp(cmdCorrectPickups, 1, 0, 10, 10);
     };
     window.mouseUp(cmdCorrectPickups, 2, 0, 10, 10);
-    const auto first = view.log.begin() + static_cast<std::ptrdiff_t>(start);
-    EXPECT_EQ(std::count_if(first, first + 7, [](auto& l) { return l.ends_with(" enabled 0"); }),
-              7);
-    EXPECT_NE(std::find(first, view.log.end(), "events"), view.log.end());
+    EXPECT_TRUE(usable.empty());
+    EXPECT_NE(std::find(view.log.begin(), view.log.end(), "events"), view.log.end());
     EXPECT_EQ(window.state().gstrLanguage, "english");
     EXPECT_EQ(view.box, window.state().gstrProtokoll.text());
     window.timerTick(Timer1);
-    EXPECT_TRUE(window.enabled(cmdQuit));
+    collectUsable();
+    EXPECT_EQ(usable.size(), 7U);
     window.click(cmdQuit);
-    EXPECT_EQ(view.log.back(), "end 0");
+    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "end 0"), 1);
+}
+
+// The route check of a run fails when the route lost its route file since the start: the user
+// gets the message and the program ends once, with status 2.
+TEST_F(DesktopWindows, RunOnARouteNoLongerUsableEndsTheProgramOnce) {
+    makeStartable();
+    load("english");
+    std::filesystem::remove(route.pathOf("Route.trk"));
+    window.mouseUp(cmdCorrectPickups, 1, 0, 10, 10);
+    EXPECT_EQ(std::count_if(view.log.begin(), view.log.end(),
+                            [](const std::string& l) { return l.starts_with("message "); }),
+              2);  // the start-up notice and the check's message
+    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "end 2"), 1);
 }
 
 TEST_F(DesktopWindows, AnimationStepsOneFrameATickAndResetsWhenStopped) {
@@ -132,7 +168,7 @@ TEST_F(DesktopWindows, ProtocolBoxGetsWhatIsNewInFrontTheWholeTextAfterAnEditAnd
     window.yieldToEvents();
     pace.due = true;
     window.yieldToEvents();
-    show(u"three\r\n", 20);
+    show(u"three\r\n", 15);  // one period after the last write
     view.box = u"edited by hand";
     window.boxTextChanged(txtAnzeige);
     show(u"four\r\n", 20);
@@ -158,6 +194,59 @@ TEST_F(DesktopWindows, HelpWindowIsMadeOnceAndLoadsAgainAfterItWasClosed) {
     window.click(cmdHelp);
     EXPECT_TRUE(window.helpWindow()->loaded());
     expectGolden("HelpWindow", logFrom(0));
+}
+
+// The first frame stands unturned like the icon; each next turns a quarter of a spoke's angle
+// on, the fourth to the first included, so the wheel turns evenly.
+TEST(BusyWheel, FramesTurnEvenlyFromTheUnturnedFirst) {
+    const double spokeAngle = 360.0 / WheelGeometry::kSpokes;
+    EXPECT_EQ(WheelGeometry::turnOfFrame(1), 0.0);
+    for (int frame = 1; frame <= WheelGeometry::kFrameCount; ++frame) {
+        const double step = WheelGeometry::turnOfFrame(frame % WheelGeometry::kFrameCount + 1) -
+                            WheelGeometry::turnOfFrame(frame);
+        EXPECT_DOUBLE_EQ(std::fmod(step + 360.0, spokeAngle), spokeAngle / 4) << frame;
+    }
+}
+
+// Six spokes evenly round from the hub to the rim, turned as asked, the rim inside the margin.
+TEST(BusyWheel, SixSpokesEvenlyRoundFromHubToRimInsideTheMargin) {
+    const WheelGeometry wheel(30, 29, 1.0, 15.0, 1.5);
+    EXPECT_LE(wheel.rimRadius + wheel.rimWidth / 2, 29 / 2.0 - 1.0);
+    for (int i = 0; i < WheelGeometry::kSpokes; ++i) {
+        const WheelGeometry::Spoke& spoke = wheel.spokes[static_cast<std::size_t>(i)];
+        for (const auto& [end, radius] :
+             {std::pair{spoke.hubEnd, wheel.hubRadius}, std::pair{spoke.rimEnd, wheel.rimRadius}}) {
+            const double dx = end.x - wheel.centre.x;
+            const double dy = end.y - wheel.centre.y;
+            EXPECT_NEAR(std::hypot(dx, dy), radius, 1e-9) << "spoke " << i;
+            const double degrees = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
+            EXPECT_NEAR(std::fmod(degrees + 720.0, 360.0), 15.0 + 60.0 * i, 1e-9) << "spoke " << i;
+        }
+    }
+}
+
+// The real beat: the window gets its events at a run's start and again after each period, also
+// when the user held the first of them for many periods.
+TEST(YieldPacerInARun, WindowGetsItsEventsAgainAfterTheFirstYield) {
+    TempRoute route;
+    std::filesystem::copy(VELTRANO_DEMO_ROUTE, route.path(),
+                          std::filesystem::copy_options::recursive);
+    RecordingView view;
+    FileSystem fileSystem;
+    FixedClock clock;
+    YieldPacer pacer(ProtocolBoxFeed::kPeriod);
+    MainWindow window(view, fileSystem, clock, pacer);
+    window.state().gstrRoutePath = route.path();
+    window.state().gstrSaveFolder = u"_Saved_tdb_und_tit_files_before_pickup_correction";
+    int events = 0;
+    view.onPendingEvents = [&events] {
+        if (events++ == 0) {
+            std::this_thread::sleep_for(ProtocolBoxFeed::kPeriod * 20);
+        }
+    };
+    window.mouseUp(cmdCorrectPickups, 1, 0, 10, 10);
+    EXPECT_GE(events, 2);
+    EXPECT_FALSE(pacer.running());
 }
 
 }  // namespace

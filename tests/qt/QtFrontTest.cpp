@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -8,8 +12,11 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "desktop/HelpPictureContent.h"
 #include "desktop/HelpWindow.h"
+#include "qt/HelpPicture.h"
 #include "qt/QtControls.h"
+#include "qt/WheelPictures.h"
 #include "qt/frmHaupt.h"
 #include "tests/support/TempRoute.h"
 
@@ -37,6 +44,12 @@ class QtFront : public ::testing::Test {
         if (modal == nullptr || !modal->isVisible()) {
             return;
         }
+        if (modal->objectName() == "frmLang") {
+            for (const QWidget* child : modal->findChildren<QWidget*>()) {
+                languageWindowShows << (child->isVisible() ? child->objectName() : QString());
+            }
+            languageWindowShows.removeAll(QString());
+        }
         QTest::keyClick(modal, Qt::Key_Escape);
         modals.push_back(modal->objectName() + (modal->isVisible() ? " stays" : " goes"));
         // A message box has only OK, which Escape answers too.
@@ -45,10 +58,24 @@ class QtFront : public ::testing::Test {
         }
     }
     QWidget& control(const char* name) { return *window.findChild<QWidget*>(name); }
+    void tick(const char* timer) {
+        QMetaObject::invokeMethod(window.findChild<QTimer*>(timer), "timeout");
+    }
+    // The busy wheel's frames the user sees, with where each stands.
+    QStringList shownFrames() {
+        QStringList shown;
+        for (const char* name : {"imgRunning01", "imgRunning02", "imgRunning03", "imgRunning04"}) {
+            if (const QWidget& image = control(name); image.isVisible()) {
+                shown << QStringLiteral("%1 at %2,%3").arg(name).arg(image.x()).arg(image.y());
+            }
+        }
+        return shown;
+    }
 
     TempRoute route;
     std::vector<int> endings;
     QStringList modals;
+    QStringList languageWindowShows;
     frmHaupt window{[this](int status) { endings.push_back(status); }};
 
   private:
@@ -89,6 +116,133 @@ TEST_F(QtFront, RunButtonStartsARunOnAMouseReleaseButNotOnAKey) {
     QTest::mouseClick(&run, Qt::RightButton);
     EXPECT_FALSE(window.state().gstrProtokoll.empty());
     EXPECT_EQ(window.boxText(), window.state().gstrProtokoll.text());
+}
+
+TEST_F(QtFront, ControlsShowButTheLaterWheelFramesTheRouteLabelNamesTheRoute) {
+    QStringList hidden;
+    for (const ControlDesign& design : ControlTable::controls()) {
+        if (design.window == WindowId::frmHaupt && design.kind != ControlKind::Timer &&
+            !control(design.name).isVisible()) {
+            hidden << design.name;
+        }
+    }
+    EXPECT_EQ(hidden, QStringList({"imgRunning02", "imgRunning03", "imgRunning04"}));
+    EXPECT_EQ(languageWindowShows, QStringList({"cmbLang", "cmdOK"}));
+    EXPECT_EQ(static_cast<QLabel&>(control("lblCopyPfad")).text().toStdString(),
+              std::filesystem::current_path().string());
+    EXPECT_EQ(control("txtAnzeige").font().family(), "Courier New");
+    EXPECT_EQ(control("txtAnzeige").font().pointSizeF(), 8.25);
+}
+
+TEST_F(QtFront, BusyWheelTurnsThroughFourPicturesFromTheFirstInOnePlaceAndStops) {
+    auto* blink = window.findChild<QTimer*>("tmrBlinken");
+    EXPECT_TRUE(window.findChild<QTimer*>("Timer1")->isActive());
+    EXPECT_FALSE(blink->isActive());
+    QStringList walk = shownFrames();
+    window.model().setAnimationInterval(100);
+    EXPECT_TRUE(blink->isActive());
+    for (int i = 0; i < 4; ++i) {
+        tick("tmrBlinken");
+        walk += shownFrames();
+    }
+    EXPECT_EQ(walk,
+              QStringList({"imgRunning01 at 6,44", "imgRunning02 at 6,44", "imgRunning03 at 6,44",
+                           "imgRunning04 at 6,44", "imgRunning01 at 6,44"}));
+    QList<QImage> pictures;
+    for (const char* name : {"imgRunning01", "imgRunning02", "imgRunning03", "imgRunning04"}) {
+        pictures << static_cast<QLabel&>(control(name)).pixmap().toImage();
+    }
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NE(pictures[i], pictures[(i + 1) % 4]) << "frame " << i + 1 << " turns on";
+    }
+    tick("tmrBlinken");
+    window.model().setAnimationInterval(0);
+    EXPECT_FALSE(blink->isActive());
+    tick("Timer1");
+    EXPECT_EQ(shownFrames(), QStringList({"imgRunning01 at 6,44"}));
+}
+
+TEST_F(QtFront, ChangeAllTickedAndClearedReachesTheRun) {
+    auto& changeAll = static_cast<QCheckBox&>(control("chkChangeAll"));
+    std::vector<int> values{window.model().changeAllValue()};
+    for (int click = 0; click < 2; ++click) {
+        changeAll.click();
+        values.push_back(window.model().changeAllValue());
+    }
+    EXPECT_EQ(values, std::vector<int>({0, 1, 0}));
+}
+
+TEST_F(QtFront, CtrlASelectsTheWholeBoxOtherKeysReachItUndoKeepsTheProgramsText) {
+    auto& box = static_cast<QPlainTextEdit&>(control("txtAnzeige"));
+    window.replaceBoxText(u"one\r\ntwo");
+    window.insertAtBoxFront(u"zero\r\n");
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(box.textCursor().selectedText(), QStringLiteral("zero\u2029one\u2029two"));
+    QTest::keyClick(&box, Qt::Key_End);  // a key without a character
+    EXPECT_FALSE(box.textCursor().hasSelection());
+    QTest::keyClicks(&box, "aZ");
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("zero\none\ntwoaZ"));
+    for (const Qt::Key other : {Qt::Key_B, Qt::Key_C}) {
+        QTest::keyClick(&box, other, Qt::ControlModifier);
+        EXPECT_FALSE(box.textCursor().hasSelection()) << "Ctrl+" << char(other);
+    }
+    // Undo takes back what the user typed, never what the program wrote.
+    for (int undo = 0; undo < 3; ++undo) {
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+    }
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("zero\none\ntwo"));
+}
+
+TEST_F(QtFront, TabWalksTheControlsInTheOrderOfTheWindow) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    control("Picture1").setFocus();
+    QStringList walk;
+    for (int step = 0; step < 11; ++step) {
+        walk << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(walk, QStringList({"Picture1", "cmdQuit", "Picture2", "cmdCorrectPickups",
+                                 "txtAnzeige", "cmdHelp", "cmbLang", "cmbFuellstand",
+                                 "chkChangeAll", "cmdClear", "Picture1"}));
+}
+
+// Each help picture holds all its lines: nothing is drawn into its right margin, its last gap or
+// the gap under the first control.
+TEST(HelpPictures, EveryLineFitsInsideTheMargins) {
+    for (const HelpPictureContent* content :
+         {&HelpPictureContent::german(), &HelpPictureContent::english()}) {
+        const QImage picture = HelpPicture::draw(*content).toImage();
+        // The first section's control, the run button in its green frame, stands first.
+        EXPECT_EQ(picture.pixelColor(HelpPictureContent::kMargin, HelpPictureContent::kMargin),
+                  QColor(Qt::green));
+        const QRect right(content->width - HelpPictureContent::kMargin, 0,
+                          HelpPictureContent::kMargin, content->height);
+        const QRect bottom(0, content->height - HelpPictureContent::kGapBetweenSections,
+                           content->width, HelpPictureContent::kGapBetweenSections);
+        const int underFirst =
+            HelpPictureContent::kMargin +
+            twipsToPixels(ControlTable::control(ControlId::Picture2).place.height);
+        const QRect gap(0, underFirst, content->width, HelpPictureContent::kGapBelowControl);
+        for (const QRect& margin : {right, bottom, gap}) {
+            const QImage strip = picture.copy(margin);
+            QImage white(strip.size(), strip.format());
+            white.fill(Qt::white);
+            EXPECT_EQ(strip, white) << content->width << " wide, at " << margin.y();
+        }
+    }
+}
+
+// The icon the package ships is the program's own, written where it is told.
+TEST(ExportIcon, WritesTheWindowIconToTheGivenFile) {
+    const TempRoute folder;
+    const QString path = QString::fromStdString(folder.pathOf("icon.png"));
+    ASSERT_EQ(QProcess::execute(VELTRANO_EXPORT_ICON, {path}), 0);
+    EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_ARGB32),
+              WheelPictures::iconImage().convertToFormat(QImage::Format_ARGB32));
 }
 
 }  // namespace

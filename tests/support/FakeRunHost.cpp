@@ -5,11 +5,6 @@ namespace veltrano::test {
 FakeRunHost::FakeRunHost(RunState& state, FileSystem& fileSystem)
     : m_listing(fileSystem), m_check(state, m_listing, fileSystem, program) {}
 
-void FakeRunHost::showProtocol(const Protocol& protocol) {
-    ++shows;
-    boxText = protocol.text();
-}
-
 bool FakeRunHost::checkRouteFolderSilently() {
     return m_check.subCheckRouteFolder(false);
 }

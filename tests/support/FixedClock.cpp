@@ -19,10 +19,7 @@ void FixedClock::setLocal(int year, int month, int day, int hour, int minute, in
 ClockReading FixedClock::now() const {
     ClockReading reading;
     reading.local = local;
-    reading.secondsSinceMidnight = seconds.front();
-    if (seconds.size() > 1) {
-        seconds.pop_front();
-    }
+    reading.secondsSinceMidnight = secondsSinceMidnight;
     return reading;
 }
 

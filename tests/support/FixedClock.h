@@ -1,14 +1,12 @@
 #pragma once
 
-#include <deque>
 #include <string>
 
 #include "platform/Clock.h"
 
 namespace veltrano::test {
 
-// A clock that stands still (or steps through given readings) and formats like a German
-// desktop: 04.12.2026 and 06:10:23, unless a test sets other texts.
+// A clock that stands still and formats like a German desktop: 04.12.2026 and 06:10:23.
 class FixedClock : public Clock {
   public:
     // 4 December 2026, 06:10:23 local time.
@@ -23,8 +21,7 @@ class FixedClock : public Clock {
     void setLocal(int year, int month, int day, int hour, int minute, int second);
 
     std::tm local{};
-    // Seconds since midnight of successive readings; the last one repeats.
-    mutable std::deque<double> seconds{22223.0};
+    double secondsSinceMidnight = 22223.0;
     std::string dateText = "04.12.2026";
     std::string timeText = "06:10:23";
     char separator = '.';

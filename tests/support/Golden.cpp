@@ -1,6 +1,7 @@
 #include "tests/support/Golden.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,6 +15,10 @@ namespace fs = std::filesystem;
 namespace veltrano::test {
 
 namespace {
+
+// The headings buildRoute applies.
+constexpr std::array<std::string_view, 6> kRouteHeadings{"text",   "utf16",  "world",
+                                                         "folder", "remove", "link-outside"};
 
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -101,16 +106,24 @@ std::string replacedAll(std::string text, const std::string& what, const std::st
     return ::testing::AssertionSuccess();
 }
 
-std::vector<GoldenSection> goldenSections(const std::string& text) {
+std::vector<GoldenSection> caseSections(const std::string& relative,
+                                        std::initializer_list<std::string_view> known) {
     std::vector<GoldenSection> sections;
-    for (const std::string& line : splitLines(text)) {
+    for (const std::string& line : splitLines(readGolden(relative))) {
         if (line.rfind("@@", 0) == 0) {
             GoldenSection section;
             std::istringstream words(line.substr(2));
             for (std::string word; words >> word;) {
                 section.head.push_back(word);
             }
+            const std::string kind = section.head.empty() ? "" : section.head[0];
+            if (std::ranges::find(known, kind) == known.end() &&
+                std::ranges::find(kRouteHeadings, kind) == kRouteHeadings.end()) {
+                throw std::invalid_argument(relative + ": unknown heading \"@@ " + kind + "\"");
+            }
             sections.push_back(section);
+        } else if (sections.empty() && !line.empty()) {
+            throw std::invalid_argument(relative + ": text before the first heading");
         } else if (!sections.empty()) {
             sections.back().body += unescaped(line) + "\r\n";
             sections.back().lines += line + "\n";

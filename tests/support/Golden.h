@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/support/TempRoute.h"
@@ -29,7 +31,11 @@ struct GoldenSection {
     std::string body;               // the lines, each ending in CR LF, \xNN escapes decoded
     std::string lines;              // the same lines as written, each ending in LF
 };
-std::vector<GoldenSection> goldenSections(const std::string& text);
+// The case file tests/golden/<relative> in sections. `known` are the headings its runner reads
+// besides those buildRoute applies; any other heading, or text before the first, throws naming
+// it, so a misspelt heading cannot drop its check and let the case pass.
+std::vector<GoldenSection> caseSections(const std::string& relative,
+                                        std::initializer_list<std::string_view> known);
 
 // Applies a section that builds the route: "text <path>" (the bytes), "utf16 <path>", "world
 // <form> <path>" (a form of tests/support/WorldFileForms with "-" for blanks), "folder <path>",

@@ -109,11 +109,6 @@ std::string TempRoute::readUtf16(const std::string& relative) const {
     return TextCodec::toUtf8(TextCodec::decodeWholeFile(bytes));
 }
 
-bool TempRoute::exists(const std::string& relative) const {
-    std::error_code ignored;
-    return fs::exists(fs::symlink_status(native(pathOf(relative)), ignored));
-}
-
 std::vector<std::string> TempRoute::list(const std::string& relative) const {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(native(pathOf(relative)))) {

@@ -25,7 +25,6 @@ class TempRoute {
     std::string readBytes(const std::string& relative) const;
     // The file decoded as UTF-16LE after its byte-order mark, returned as UTF-8.
     std::string readUtf16(const std::string& relative) const;
-    bool exists(const std::string& relative) const;
     // Names in a folder of the route, sorted.
     std::vector<std::string> list(const std::string& relative = "") const;
 
