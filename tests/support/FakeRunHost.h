@@ -18,7 +18,7 @@ class FakeRunHost : public RunHost {
   public:
     FakeRunHost(RunState& state, FileSystem& fileSystem);
 
-    void setStatusLine(const std::u16string& /*text*/) override {}
+    void setStatusLine(const std::u16string& text) override { statusLine = text; }
     std::u16string protocolBoxText() override { return boxText; }
     void showProtocol(const Protocol& protocol) override { boxText = protocol.text(); }
     void yieldToEvents() override {}
@@ -29,6 +29,7 @@ class FakeRunHost : public RunHost {
     bool checkRouteFolderSilently() override;
 
     std::u16string boxText;
+    std::u16string statusLine;  // the last one shown
     int changeAll = 0;
     RecordingProgramControl program;
 
