@@ -11,6 +11,10 @@ target_compile_options(veltrano_flags INTERFACE
     -Wcast-qual
 )
 
+# A Debug build checks every index into a string or vector: an off-by-one in a text position
+# then stops the test that reaches it instead of reading a byte beside the text.
+target_compile_definitions(veltrano_flags INTERFACE $<$<CONFIG:Debug>:_GLIBCXX_ASSERTIONS>)
+
 # windows.h, which platform/ includes on Windows, must not define min and max as macros.
 if(WIN32)
     target_compile_definitions(veltrano_flags INTERFACE NOMINMAX WIN32_LEAN_AND_MEAN)
