@@ -71,18 +71,22 @@ if(NOT WIN32)
 endif()
 
 # The Windows package (cpack -G ZIP in the MinGW build): veltrano-<version>-windows-x64.zip with
-# the programs, a README for Windows users and the licence in one folder, both texts with CR LF.
+# the programs, the command file that starts veltrano.exe with --read-all-world-files, a README
+# for Windows users and the licence in one folder, every text with CR LF.
 if(WIN32)
     # veltrano_windows_text(SOURCE NAME): SOURCE with the project version and CR LF line ends,
     # installed as NAME beside the programs.
     function(veltrano_windows_text source name)
-        configure_file(${source} ${CMAKE_BINARY_DIR}/packaging/${name}.lf @ONLY)
-        file(READ ${CMAKE_BINARY_DIR}/packaging/${name}.lf text)
+        configure_file("${source}" "${CMAKE_BINARY_DIR}/packaging/${name}.lf" @ONLY)
+        file(READ "${CMAKE_BINARY_DIR}/packaging/${name}.lf" text)
         string(REPLACE "\n" "\r\n" text "${text}")
-        file(WRITE ${CMAKE_BINARY_DIR}/packaging/${name} "${text}")
-        install(FILES ${CMAKE_BINARY_DIR}/packaging/${name} DESTINATION .)
+        file(WRITE "${CMAKE_BINARY_DIR}/packaging/${name}" "${text}")
+        install(FILES "${CMAKE_BINARY_DIR}/packaging/${name}" DESTINATION .)
     endfunction()
     veltrano_windows_text(${PROJECT_SOURCE_DIR}/packaging/windows/README.txt README.txt)
+    # Starts veltrano.exe with --read-all-world-files in the folder it lies in.
+    veltrano_windows_text("${PROJECT_SOURCE_DIR}/packaging/windows/Veltrano - all world file forms.cmd"
+        "Veltrano - all world file forms.cmd")
     veltrano_windows_text(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt)
     set(CPACK_GENERATOR ZIP)
     # The programs without their debugging information: a fifth of the size to download.

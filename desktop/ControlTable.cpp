@@ -22,6 +22,11 @@ constexpr std::array<const char16_t*, 5> kFuelLevels{u"100% without Label", u"  
                                                      u"100% with Label"};
 constexpr std::span<const char16_t* const> kNoItems{};
 
+// The default dialog font is 8 points as the window system rounds it, 11 pixels at 96 dpi,
+// the same size as the protocol box's 8.25 points; the design's 21-pixel buttons and 15-pixel
+// labels are laid out for it.
+constexpr std::array<double, 2> kFontPoints{8.25, 8.25};
+
 // clang-format off
 constexpr std::array<ControlDesign, kControlCount> kControls{{
     {Picture1, "Picture1", PictureBox, frmHaupt, Picture1, {15660, 11370, 1185, 375}, 0, kRed, kSys, FontId::Dialog, u"", kNoItems, true, 0},
@@ -106,6 +111,10 @@ std::span<const ControlDesign> ControlTable::controls() {
 
 const WindowDesign& ControlTable::window(WindowId id) {
     return kWindows[static_cast<std::size_t>(id)];
+}
+
+double ControlTable::points(FontId font) {
+    return kFontPoints[static_cast<std::size_t>(font)];
 }
 
 }  // namespace veltrano

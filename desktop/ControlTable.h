@@ -37,8 +37,8 @@ constexpr int twipsToPixels(int twips) {
 constexpr int kSystemColour = -1;
 
 enum class FontId {
-    Dialog,    // the narrow dialog face, "MS Sans Serif" 7.5 points (fronts may stand in)
-    Protocol,  // "Courier New" 8.25 points, normal weight
+    Dialog,    // the default dialog face, "MS Sans Serif" (fronts may stand in)
+    Protocol,  // "Courier New", normal weight
 };
 
 // One control as the window design gives it. Texts are UTF-16.
@@ -80,6 +80,8 @@ class ControlTable {
     // Every control, in ControlId order.
     static std::span<const ControlDesign> controls();
     static const WindowDesign& window(WindowId id);
+    // The size of a font in points, for every front alike.
+    static double points(FontId font);
 };
 
 }  // namespace veltrano

@@ -111,7 +111,7 @@ void MainWindow::cmdCorrectPickups_MouseUp(int /*Button*/, int /*Shift*/, float 
     // first half second of a run that already yields.
     setInputControlsEnabled(false);
     m_pace.start();
-    CorrectionRun run(m_state, *this, m_fileSystem, m_clock);
+    CorrectionRun run(m_state, *this, m_fileSystem, m_clock, m_runOptions);
     const RunResult result = run.run();
     m_pace.stop();
     if (result.outcome == RunOutcome::RouteFolderUnusable) {

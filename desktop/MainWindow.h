@@ -12,6 +12,7 @@
 #include "desktop/ControlTable.h"
 #include "desktop/DesktopProgramControl.h"
 #include "desktop/ProtocolBoxFeed.h"
+#include "engine/CorrectionRun.h"
 #include "engine/RunHost.h"
 #include "engine/RunState.h"
 #include "platform/Clock.h"
@@ -42,6 +43,8 @@ class MainWindow : public RunHost {
     // All start-up work, in order: language, defaults, route folder check, world file test,
     // the window centred and shown with the version in its caption.
     void Form_Load();
+    // How every run of this window scans; set from the command line before Form_Load.
+    void setRunOptions(RunOptions options) { m_runOptions = options; }
 
     void cmdCorrectPickups_MouseUp(int Button, int Shift, float X, float Y);
     void cmbFuellstand_Click();
@@ -117,6 +120,7 @@ class MainWindow : public RunHost {
     PaceClock& m_pace;
 
     RunState m_state;
+    RunOptions m_runOptions;
     DesktopProgramControl m_program;
     FolderListing m_listing;
     RouteFolderCheck m_routeCheck;

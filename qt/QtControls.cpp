@@ -188,9 +188,7 @@ QFont QtControls::dialogFont() {
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
-    // The faces that stand in for the narrow dialog face run a little wider; at 7.5 points
-    // the longest captions ("Ändere alle Pickups" with its tick box) fit their controls.
-    font.setPointSizeF(7.5);
+    font.setPointSizeF(ControlTable::points(FontId::Dialog));
     return font;
 }
 
@@ -200,7 +198,7 @@ QFont QtControls::font(FontId id) {
     }
     QFont protocolFont(QStringLiteral("Courier New"));
     protocolFont.setStyleHint(QFont::TypeWriter);
-    protocolFont.setPointSizeF(8.25);
+    protocolFont.setPointSizeF(ControlTable::points(FontId::Protocol));
     protocolFont.setWeight(QFont::Normal);
     return protocolFont;
 }

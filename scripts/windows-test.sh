@@ -61,15 +61,17 @@ name=veltrano-$version-windows-x64
 rm -f -- "$build/package/$name.zip"
 cpack --config "$build/CPackConfig.cmake" -G ZIP -B "$build/package" >/dev/null
 programs=(veltrano-cli.exe veltrano.exe)
-expected=$(printf "$name/%s\n" LICENSE.txt README.txt "${programs[@]}" | sort)
+command_file="Veltrano - all world file forms.cmd"
+texts=(README.txt LICENSE.txt "$command_file")
+expected=$(printf "$name/%s\n" "${texts[@]}" "${programs[@]}" | sort)
 listed=$(unzip -Z1 "$build/package/$name.zip" | grep -v '/$' | sort)
 if [[ $listed != "$expected" ]]; then
     echo "windows-test: $name.zip holds other files:" >&2
     diff <(echo "$expected") <(echo "$listed") >&2 || true
     exit 1
 fi
-# The texts are for Notepad: every line ends in CR LF.
-for text in README.txt LICENSE.txt; do
+# The texts are for Notepad and cmd.exe: every line ends in CR LF.
+for text in "${texts[@]}"; do
     if unzip -p "$build/package/$name.zip" "$name/$text" | grep -qv $'\r$'; then
         echo "windows-test: $text has a line without CR LF" >&2
         exit 1

@@ -23,10 +23,8 @@ COLORREF colourRef(int rgb) {
 }
 
 HFONT fontOf(FontId font) {
-    if (font == FontId::Protocol) {
-        return GdiFonts::get(L"Courier New", GdiFonts::pixelsOfPoints(8.25));
-    }
-    return GdiFonts::get(L"MS Sans Serif", GdiFonts::pixelsOfPoints(8.25));
+    const wchar_t* face = font == FontId::Protocol ? L"Courier New" : L"MS Sans Serif";
+    return GdiFonts::get(face, GdiFonts::pixelsOfPoints(ControlTable::points(font)));
 }
 
 // The closed list gets the design height: its selection field is as high as the design less
@@ -61,7 +59,27 @@ std::vector<const ControlDesign*> inCreationOrder(WindowId window) {
 ChildControls::ChildControls(WindowId window, HWND parent) : m_parent(parent), m_tips(parent) {
     for (const ControlDesign* design : inCreationOrder(window)) {
         create(*design);
+        if (design->tabIndex >= 0) {
+            m_tabOrder.push_back(design->id);
+        }
     }
+}
+
+HWND ChildControls::nextInTabOrder(HWND focused, bool backwards) const {
+    const auto count = static_cast<std::ptrdiff_t>(m_tabOrder.size());
+    const std::optional<ControlId> current = controlOf(focused);
+    const auto found =
+        current ? std::find(m_tabOrder.begin(), m_tabOrder.end(), *current) : m_tabOrder.end();
+    std::ptrdiff_t position =
+        found == m_tabOrder.end() ? (backwards ? count : -1) : found - m_tabOrder.begin();
+    for (std::ptrdiff_t step = 0; step < count; ++step) {
+        position = (position + (backwards ? count - 1 : 1)) % count;
+        HWND candidate = handle(m_tabOrder[static_cast<std::size_t>(position)]);
+        if (IsWindowVisible(candidate) && IsWindowEnabled(candidate)) {
+            return candidate;
+        }
+    }
+    return nullptr;
 }
 
 RECT ChildControls::pixelRect(const TwipsRect& twips) {

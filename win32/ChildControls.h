@@ -25,6 +25,9 @@ class ChildControls {
     HWND handle(ControlId control) const;
     // The control a native control or frame is, if it is one of this window's.
     std::optional<ControlId> controlOf(HWND native) const;
+    // The control after (or before) `focused` in the tab order that can take the focus now:
+    // visible and enabled. The order wraps; the first (last) when `focused` is none of them.
+    HWND nextInTabOrder(HWND focused, bool backwards) const;
 
     void setCaption(ControlId control, const std::u16string& caption);
     void setToolTip(ControlId control, const std::u16string& tip);
@@ -48,6 +51,8 @@ class ChildControls {
     HBRUSH brush(COLORREF colour);
 
     HWND m_parent;
+    // This window's controls that take the focus, in tab order.
+    std::vector<ControlId> m_tabOrder;
     ToolTips m_tips;
     std::array<HWND, kControlCount> m_handles{};
     std::array<std::unique_ptr<PictureControl>, kControlCount> m_pictures;

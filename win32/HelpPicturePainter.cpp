@@ -99,8 +99,9 @@ int HelpPicturePainter::controlHeight(HelpSection::Control control) {
 }
 
 void HelpPicturePainter::paintControl(HDC dc, POINT at, const HelpSection& section) {
-    HGDIOBJ previous =
-        SelectObject(dc, GdiFonts::get(L"MS Sans Serif", GdiFonts::pixelsOfPoints(8.25)));
+    HGDIOBJ previous = SelectObject(
+        dc, GdiFonts::get(L"MS Sans Serif",
+                          GdiFonts::pixelsOfPoints(ControlTable::points(FontId::Dialog))));
     const std::wstring caption = WideText::fromU16(section.caption);
     switch (section.control) {
         case HelpSection::Control::RunButton: {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "win32/DialogKeys.h"
+
 namespace veltrano {
 
 // The program's message loops: the one that runs until the program ends, and the yield of a
@@ -36,8 +38,12 @@ class MessagePump {
     }
 
   private:
-    // Tab moves between the controls of the window that has the focus.
+    // Tab and the arrows move between the controls of the window that has the focus; Enter
+    // presses a window's default button, where it has one.
     static void dispatch(MSG& message) {
+        if (DialogKeys::handle(message)) {
+            return;
+        }
         HWND window = GetAncestor(message.hwnd, GA_ROOT);
         if (window != nullptr && IsDialogMessageW(window, &message)) {
             return;

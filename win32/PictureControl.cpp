@@ -13,10 +13,11 @@ constexpr const wchar_t* kClassName = L"VeltranoPicture";
 PictureControl::PictureControl(HWND parent, int id, const RECT& place, Painter painter)
     : m_painter(std::move(painter)) {
     registerClass();
-    // WS_EX_CONTROLPARENT: Tab goes on into the buttons a frame holds.
+    // A frame takes the focus in its turn of the tab order (see DialogKeys), then the button
+    // it holds.
     m_window = CreateWindowExW(
-        WS_EX_CONTROLPARENT, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, place.left,
-        place.top, place.right - place.left, place.bottom - place.top, parent,
+        0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
 }
 

@@ -17,17 +17,6 @@ class WideText {
     static std::u16string toU16(std::wstring_view text) {
         return std::u16string(text.begin(), text.end());
     }
-    // Paths and language names are held as UTF-8.
-    static std::wstring fromUtf8(std::string_view text) {
-        if (text.empty()) {
-            return {};
-        }
-        const int size = static_cast<int>(text.size());
-        const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-        std::wstring wide(static_cast<std::size_t>(length), L'\0');
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
-        return wide;
-    }
     // The whole text of a window or control.
     static std::wstring of(HWND window) {
         std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');

@@ -1,13 +1,17 @@
 #include "win32/Win32LanguageWindow.h"
 
 #include "win32/MessagePump.h"
+#include "win32/NativeControlId.h"
 
 namespace veltrano {
 
 Win32LanguageWindow::Win32LanguageWindow(LanguageWindow& model, HWND owner)
     : Win32WindowView(WindowId::frmLang, L"VeltranoLanguage", WS_OVERLAPPED | WS_CAPTION,
                       WS_EX_DLGMODALFRAME, owner),
-      m_model(model) {}
+      m_model(model) {
+    // OK is the default button, pressed by Enter wherever the focus is.
+    SendMessageW(m_controls.handle(ControlId::frmLang_cmdOK), BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
+}
 
 LRESULT Win32LanguageWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) {
@@ -21,8 +25,12 @@ LRESULT Win32LanguageWindow::handleMessage(UINT message, WPARAM wParam, LPARAM l
         }
         return 0;
     }
+    if (message == DM_GETDEFID) {
+        return MAKELRESULT(NativeControlId::of(ControlId::frmLang_cmdOK), DC_HASDEFID);
+    }
     if (message == WM_CLOSE) {
-        // OK is the only way out.
+        // OK is the only way out; Escape, which the dialog keys turn into IDCANCEL, does
+        // nothing either.
         return 0;
     }
     return Win32WindowView::handleMessage(message, wParam, lParam);

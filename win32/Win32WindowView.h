@@ -25,6 +25,21 @@ class Win32WindowView : public TopLevelWindow, public ControlForwardingView<View
         setCaptionText(WideText::fromU16(caption));
     }
 
+  protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_NEXTDLGCTL) {
+            // wParam a control (lParam 1), or backwards (lParam 0) from the focused one.
+            HWND next = LOWORD(lParam) != 0
+                            ? reinterpret_cast<HWND>(wParam)
+                            : this->m_controls.nextInTabOrder(GetFocus(), wParam != 0);
+            if (next != nullptr) {
+                SetFocus(next);
+            }
+            return 0;
+        }
+        return TopLevelWindow::handleMessage(message, wParam, lParam);
+    }
+
   private:
     static SIZE clientSize(WindowId window) {
         const WindowDesign& design = ControlTable::window(window);

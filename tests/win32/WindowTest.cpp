@@ -4,14 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 
 #include "desktop/ControlTable.h"
+#include "desktop/DesktopArguments.h"
 #include "tests/support/TempRoute.h"
+#include "tests/support/WorldFileForms.h"
 #include "win32/NativeControlId.h"
 
 namespace fs = std::filesystem;
@@ -76,58 +80,165 @@ void expectDesignPlaces(HWND main) {
         EXPECT_EQ(place.top, twipsToPixels(twips.top)) << design.name;
         EXPECT_EQ(place.right - place.left, twipsToPixels(twips.width)) << design.name;
         EXPECT_EQ(place.bottom - place.top, twipsToPixels(twips.height)) << design.name;
+        EXPECT_EQ(IsWindowVisible(native) != FALSE, design.visible) << design.name;
     }
 }
 
-TEST(WindowTest, OpensAtTheDesignRunsTheRouteOnARightButtonReleaseAndQuitsWithStatusZero) {
-    test::TempRoute route;
+// A copy of the demo route, its 8-bit world files stored as UTF-16 text when asked.
+void copyDemoRoute(const test::TempRoute& route, bool utf16WorldFiles) {
     fs::copy(VELTRANO_DEMO_ROUTE, route.path(), fs::copy_options::recursive);
-    fs::copy(VELTRANO_EXE_PATH, route.pathOf("veltrano.exe"));
-    std::wstring command = L"veltrano.exe";
+    for (const std::string& name : route.list("WORLD")) {
+        const std::string bytes = route.readBytes("WORLD/" + name);
+        if (utf16WorldFiles && bytes.starts_with("SIMISA@@@@@@@@@@")) {
+            route.writeBytes("WORLD/" + name, storedAs(test::WorldFileForm::Utf16Le, bytes));
+        }
+    }
+}
+
+PROCESS_INFORMATION start(const std::string& program, const test::TempRoute& route,
+                          std::wstring commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(fs::path(route.pathOf("veltrano.exe")).c_str(), command.data(),
-                               nullptr, nullptr, FALSE, 0, nullptr, fs::path(route.path()).c_str(),
-                               &startup, &process));
-    // OK in the language window (English), then OK on the notice.
+    EXPECT_TRUE(CreateProcessW(fs::path(program).c_str(), commandLine.data(), nullptr, nullptr,
+                               FALSE, 0, nullptr, fs::path(route.path()).c_str(), &startup,
+                               &process));
+    return process;
+}
+
+DWORD exitStatus(PROCESS_INFORMATION& process) {
+    DWORD status = 999;
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+    GetExitCodeProcess(process.hProcess, &status);
+    TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return status;
+}
+
+// Enter in the language window (English), OK on the notice: the main window.
+HWND throughStartUp() {
     HWND language = waitFor([] { return FindWindowW(L"VeltranoLanguage", kCaption); });
-    ASSERT_NE(language, nullptr);
-    SendMessageW(control(language, ControlId::frmLang_cmdOK), BM_CLICK, 0, 0);
+    EXPECT_NE(language, nullptr);
+    PostMessageW(control(language, ControlId::frmLang_cmbLang), WM_KEYDOWN, VK_RETURN, 0);
     HWND notice = waitFor([] { return FindWindowW(L"#32770", L"Veltrano"); });
-    ASSERT_NE(notice, nullptr);
+    EXPECT_NE(notice, nullptr);
     PostMessageW(notice, WM_COMMAND, IDOK, 0);
-    HWND main = waitFor([] { return FindWindowW(L"VeltranoMain", kCaption); });
+    return waitFor([] { return FindWindowW(L"VeltranoMain", kCaption); });
+}
+
+// A right-button release over the run button; the protocol once the run has ended and the
+// controls are unlocked again.
+std::wstring runRoute(HWND main) {
+    HWND run = control(main, ControlId::cmdCorrectPickups);
+    PostMessageW(run, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(run, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    HWND box = control(main, ControlId::txtAnzeige);
+    waitFor([&] { return textOf(box).find(L"--- END") != std::wstring::npos ? box : nullptr; });
+    HWND quit = control(main, ControlId::cmdQuit);
+    EXPECT_NE(waitFor([&] { return IsWindowEnabled(quit) ? quit : nullptr; }), nullptr);
+    return textOf(box);
+}
+
+DWORD quit(HWND main, PROCESS_INFORMATION& process) {
+    SendMessageW(control(main, ControlId::cmdQuit), BM_CLICK, 0, 0);
+    return exitStatus(process);
+}
+
+TEST(WindowTest, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuitsWithStatusZero) {
+    test::TempRoute route;
+    copyDemoRoute(route, false);
+    PROCESS_INFORMATION process = start(VELTRANO_EXE_PATH, route, L"veltrano.exe");
+    HWND main = throughStartUp();
     ASSERT_NE(main, nullptr);
     expectDesignPlaces(main);
+
+    // Tab walks the design's tab order, frames included, and round again.
+    const int stops = static_cast<int>(
+        std::ranges::count_if(ControlTable::controls(), [](const ControlDesign& design) {
+            return design.window == WindowId::frmHaupt && design.tabIndex >= 0;
+        }));
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    HWND focused = GetGUIThreadInfo(process.dwThreadId, &info) ? info.hwndFocus : nullptr;
+    for (int step = 0, previous = -1; step <= stops; ++step) {
+        PostMessageW(focused != nullptr ? focused : main, WM_KEYDOWN, VK_TAB, 0);
+        focused = waitFor([&, before = focused] {
+            GetGUIThreadInfo(process.dwThreadId, &info);
+            const bool moved = info.hwndFocus != before && info.hwndFocus != main;
+            return moved ? info.hwndFocus : nullptr;
+        });
+        const std::optional<ControlId> id = NativeControlId::control(GetDlgCtrlID(focused));
+        ASSERT_TRUE(id) << step;
+        const ControlDesign& design = ControlTable::control(*id);
+        EXPECT_TRUE(previous < 0 || design.tabIndex == (previous + 1) % stops) << design.name;
+        previous = design.tabIndex;
+    }
 
     // Space on the run button is a click, and a click starts nothing; the release does.
     HWND run = control(main, ControlId::cmdCorrectPickups);
     PostMessageW(run, WM_KEYDOWN, VK_SPACE, 0);
     PostMessageW(run, WM_KEYUP, VK_SPACE, 0);
-    PostMessageW(run, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-    PostMessageW(run, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-    HWND box = control(main, ControlId::txtAnzeige);
-    ASSERT_NE(
-        waitFor([&] { return textOf(box).find(L"--- END") != std::wstring::npos ? box : nullptr; }),
-        nullptr);
-    const std::wstring protocol = textOf(box);
+    const std::wstring protocol = runRoute(main);
     EXPECT_EQ(protocol.find(L"--- START"), protocol.rfind(L"--- START")) << "one run only";
+    EXPECT_EQ(protocol.find(L'\t'), std::wstring::npos) << "Tab is no input for the box";
     EXPECT_NE(protocol.find(L"6 pickups found in tdb file.\r\n"), std::wstring::npos);
     EXPECT_NE(protocol.find(L"changed to PickupTrItemData ( 30000 00000380 )"), std::wstring::npos);
     EXPECT_EQ(route.list("_Saved_tdb_und_tit_files_before_pickup_correction").size(), 2u);
 
-    // The controls unlock at Timer1's next tick after the run.
-    HWND quit = control(main, ControlId::cmdQuit);
-    ASSERT_NE(waitFor([&] { return IsWindowEnabled(quit) ? quit : nullptr; }), nullptr);
-    SendMessageW(quit, BM_CLICK, 0, 0);
-    DWORD status = 1;
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
-    GetExitCodeProcess(process.hProcess, &status);
-    EXPECT_EQ(status, 0u);
-    TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    // The animation timer has stopped: for a second the later frames stay hidden.
+    for (int sample = 0; sample < 60; ++sample, Sleep(50)) {
+        const auto frame = static_cast<ControlId>(indexOf(ControlId::imgRunning02) + sample % 3);
+        EXPECT_FALSE(IsWindowVisible(control(main, frame))) << sample;
+    }
+    EXPECT_EQ(quit(main, process), 0u);
+}
+
+// With the option, UTF-16 world files give the run veltrano-cli makes with it; without it they
+// are compressed and nothing changes.
+TEST(WindowTest, ReadsUtf16WorldFilesOnlyWithTheOption) {
+    test::TempRoute expected;
+    test::TempRoute untouched;
+    copyDemoRoute(expected, true);
+    copyDemoRoute(untouched, true);
+    PROCESS_INFORMATION cli =
+        start(VELTRANO_CLI_EXE_PATH, expected, L"veltrano-cli.exe --read-all-world-files");
+    ASSERT_EQ(exitStatus(cli), 0u);
+    ASSERT_NE(expected.readBytes("Demo.tdb"), untouched.readBytes("Demo.tdb"));
+
+    for (const bool option : {true, false}) {
+        test::TempRoute route;
+        copyDemoRoute(route, true);
+        PROCESS_INFORMATION process =
+            start(VELTRANO_EXE_PATH, route,
+                  option ? L"veltrano.exe --read-all-world-files" : L"veltrano.exe");
+        HWND main = throughStartUp();
+        ASSERT_NE(main, nullptr);
+        const std::wstring protocol = runRoute(main);
+        EXPECT_EQ(quit(main, process), 0u);
+        for (const char* file : {"Demo.tdb", "Demo.tit"}) {
+            EXPECT_EQ(route.readBytes(file), (option ? expected : untouched).readBytes(file))
+                << file << " " << option;
+        }
+        EXPECT_EQ(protocol.find(L"is compressed") == std::wstring::npos, option) << option;
+    }
+}
+
+// Any other argument: the usage in a message box, no window, status 64.
+TEST(WindowTest, AnUnknownArgumentShowsTheUsageAndEndsWithStatus64) {
+    test::TempRoute route;
+    copyDemoRoute(route, false);
+    PROCESS_INFORMATION process = start(VELTRANO_EXE_PATH, route, L"veltrano.exe --dry-run");
+    HWND box = waitFor([] { return FindWindowW(L"#32770", L"Veltrano"); });
+    ASSERT_NE(box, nullptr);
+    const std::u16string usage = DesktopArguments::usage(u"veltrano.exe");
+    EXPECT_NE(
+        FindWindowExW(box, nullptr, L"Static", std::wstring(usage.begin(), usage.end()).c_str()),
+        nullptr);
+    EXPECT_FALSE(FindWindowW(L"VeltranoLanguage", nullptr) ||
+                 FindWindowW(L"VeltranoMain", nullptr));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(exitStatus(process), 64u);
 }
 
 }  // namespace
