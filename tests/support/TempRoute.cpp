@@ -11,6 +11,10 @@
 #include "platform/FileSystem.h"
 #include "platform/TextCodec.h"
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace veltrano::test {
@@ -39,9 +43,22 @@ std::string newTemporaryFolder() {
     throw std::runtime_error("cannot create a temporary route folder");
 }
 
+// A write that never ends (a broken retry loop) stops the test at this size instead of filling
+// the disk: the process gets SIGXFSZ and the test fails.
+void limitFileSize() {
+#ifndef _WIN32
+    constexpr rlim_t kLargestTestFile = rlim_t{1} << 30;
+    static const bool limited = [] {
+        rlimit limit{kLargestTestFile, kLargestTestFile};
+        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }();
+    (void)limited;
+#endif
+}
+
 }  // namespace
 
-TempRoute::TempRoute() : m_path(newTemporaryFolder()) {}
+TempRoute::TempRoute() : m_path((limitFileSize(), newTemporaryFolder())) {}
 
 TempRoute::~TempRoute() {
     std::error_code ignored;
