@@ -84,6 +84,7 @@ TEST(FileSystem, RemovesOnlyTemporaryFilesOfThePattern) {
                         ".veltrano-ABC.tdb.12.tmp.bak",
                         ".veltrano-ABC.tdb.1x.tmp",
                         ".veltrano-ABC.tdb.tmp",
+                        ".veltrano-ABC.tdb.x1.tmp",
                         ".veltrano-folder.1.tmp",
                         "ABC.tdb",
                         "notes.tmp",

@@ -69,6 +69,8 @@ TEST(WorldFileDecoder, WhatDoesNotDecodeWholeHoldsNoItem) {
         {"root is a Pickup", [](std::string& b) { b[16] = 0x3B; }},
         {"sub-header of another file type", [](std::string& b) { b[4] = 't'; }},
         {"length past the parent", [](std::string& b) { b[kLength] = 40; }},
+        {"length of a root child past the root",
+         [](std::string& b) { b[b.find(std::string("O\0t\0h\0e\0r\0", 10)) - 5] = '\xFF'; }},
         {"length past the file", [](std::string& b) { b.replace(kLength, 4, "\xFF\xFF\xFF\xFF"); }},
         {"no label length", [](std::string& b) { b.replace(kLength, 4, 4, '\0'); }},
         {"label past the block", [](std::string& b) { b[kLabel] = 5; }},
