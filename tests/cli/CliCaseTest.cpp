@@ -54,8 +54,8 @@ class CliCase : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CliCase, ExitStatusAndOutputsOfTheCase) {
     const std::vector<GoldenSection> sections = caseSections(
-        "cli/" + GetParam() + ".txt", {"demo-route", "usable-route", "args", "exit", "stdout",
-                                       "stderr", "stdout-line-ends", "unchanged"});
+        "cli/" + GetParam() + ".txt", {"demo-route", "usable-route", "args", "in-route", "exit",
+                                       "stdout", "stderr", "stdout-line-ends", "unchanged"});
     TempRoute route;
     TempRoute outside;
     CliStart start;
@@ -67,6 +67,8 @@ TEST_P(CliCase, ExitStatusAndOutputsOfTheCase) {
             route.makeUsableRoute();
         } else if (kind == "args") {
             start.arguments = arguments(section.head, route.path());
+        } else if (kind == "in-route") {
+            start.workingDirectory = route.path();
         } else {
             buildRoute(route, outside, section);
         }

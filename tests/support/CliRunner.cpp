@@ -39,9 +39,10 @@ void drain(int out, int err, std::string& outText, std::string& errText) {
 }
 
 // Runs in the child between fork and exec: only calls that are safe there.
-[[noreturn]] void becomeCli(int out, int err, char* const* argv) {
+[[noreturn]] void becomeCli(int out, int err, char* const* argv, const char* folder) {
     const int in = ::open("/dev/null", O_RDONLY);
-    if (in >= 0 && ::dup2(in, 0) >= 0 && ::dup2(out, 1) >= 0 && ::dup2(err, 2) >= 0) {
+    if (in >= 0 && ::dup2(in, 0) >= 0 && ::dup2(out, 1) >= 0 && ::dup2(err, 2) >= 0 &&
+        (*folder == '\0' || ::chdir(folder) == 0)) {
         ::execv(VELTRANO_CLI_PATH, argv);
     }
     ::_exit(127);
@@ -67,7 +68,7 @@ CliResult CliRunner::run(const CliStart& start) {
         throw std::runtime_error("fork failed");
     }
     if (process == 0) {
-        becomeCli(out[1], err[1], argv.data());
+        becomeCli(out[1], err[1], argv.data(), start.workingDirectory.c_str());
     }
     ::close(out[1]);
     ::close(err[1]);

@@ -8,6 +8,7 @@ namespace veltrano::test {
 // How veltrano-cli is started.
 struct CliStart {
     std::vector<std::string> arguments;
+    std::string workingDirectory;  // empty: the test's own
 };
 
 // What became of a finished veltrano-cli.
