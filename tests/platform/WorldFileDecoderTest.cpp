@@ -89,6 +89,8 @@ TEST(WorldFileDecoder, WhatDoesNotDecodeWholeHoldsNoItem) {
             EXPECT_EQ(textsOf(stored, true).empty(), !whole) << name;
         }
     }
+    // A file that ends just before the byte that tells text from binary is neither.
+    EXPECT_FALSE(WorldFileDecoder::decode(kHeader + "JINX0w0").has_value());
     const std::string text = kHeader + "JINX0w0t______\r\nTr_Worldfile ( )\r\n";
     const std::string inflated = text.substr(kHeader.size());
     const std::string compressed = test::compressedWorldFile(inflated);
