@@ -1,5 +1,6 @@
 #include "desktop/DesktopArguments.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/TextCodec.h"
@@ -12,9 +13,10 @@ constexpr std::u16string_view kReadAllWorldFiles = u"--read-all-world-files";
 
 }  // namespace
 
-std::optional<RunOptions> DesktopArguments::parse(std::span<const std::u16string> arguments) {
+std::optional<RunOptions> DesktopArguments::parse(std::span<const std::u16string> commandLine) {
     RunOptions options;
-    for (const std::u16string& argument : arguments) {
+    const std::size_t programName = std::min<std::size_t>(1, commandLine.size());
+    for (const std::u16string& argument : commandLine.subspan(programName)) {
         if (argument != kReadAllWorldFiles) {
             return std::nullopt;
         }
@@ -23,10 +25,9 @@ std::optional<RunOptions> DesktopArguments::parse(std::span<const std::u16string
     return options;
 }
 
-std::optional<RunOptions> DesktopArguments::parse(std::span<const std::string> arguments) {
+std::optional<RunOptions> DesktopArguments::parse(std::span<char* const> commandLine) {
     std::vector<std::u16string> wide;
-    wide.reserve(arguments.size());
-    for (const std::string& argument : arguments) {
+    for (const char* argument : commandLine) {
         wide.push_back(TextCodec::fromUtf8(argument));
     }
     return parse(std::span<const std::u16string>(wide));

@@ -17,10 +17,11 @@ class DesktopArguments {
     // The exit status after a command line that is not the program's.
     static constexpr int kExitUsage = 64;
 
-    // The arguments after the program's name; nothing when one of them is not the program's.
-    static std::optional<RunOptions> parse(std::span<const std::u16string> arguments);
-    // The same for arguments in UTF-8.
-    static std::optional<RunOptions> parse(std::span<const std::string> arguments);
+    // The whole command line, the program's name first as the system passes it; nothing when
+    // an argument after the name is not the program's.
+    static std::optional<RunOptions> parse(std::span<const std::u16string> commandLine);
+    // The same for main's argv, in UTF-8.
+    static std::optional<RunOptions> parse(std::span<char* const> commandLine);
 
     // The message box text for a wrong command line; `programName` as the user types it.
     static std::u16string usage(std::u16string_view programName);

@@ -119,7 +119,7 @@ void frmHaupt::closeEvent(QCloseEvent* event) {
 bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_controls.widget(cmdCorrectPickups) &&
         event->type() == QEvent::MouseButtonRelease) {
-        return releaseOverRunButton(event);
+        releaseOverRunButton(event);
     }
     if (watched == m_controls.widget(txtAnzeige) && event->type() == QEvent::KeyPress) {
         return keyPressInProtocolBox(event);
@@ -127,21 +127,21 @@ bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool frmHaupt::releaseOverRunButton(QEvent* event) {
+void frmHaupt::releaseOverRunButton(QEvent* event) {
     auto* button = m_controls.as<QPushButton>(cmdCorrectPickups);
     // A disabled button raises no events.
     if (!button->isEnabled()) {
-        return false;
+        return;
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    // The button is drawn released before the run starts, and takes no click afterwards.
+    // The button is drawn released before the run starts; released, it makes no click of the
+    // event when the event goes on to it after the run.
     button->setDown(false);
     const QPointF position = mouse->position();
     m_model->mouseUp(cmdCorrectPickups, buttonArgument(mouse->button()),
                      shiftArgument(mouse->modifiers()),
                      static_cast<float>(position.x() * kTwipsPerPixel),
                      static_cast<float>(position.y() * kTwipsPerPixel));
-    return true;
 }
 
 bool frmHaupt::keyPressInProtocolBox(QEvent* event) {

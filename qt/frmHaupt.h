@@ -59,7 +59,7 @@ class frmHaupt : public QWidget, public QtControlView<MainWindowView> {
 
   private:
     void connectHandlers();
-    bool releaseOverRunButton(QEvent* event);
+    void releaseOverRunButton(QEvent* event);
     bool keyPressInProtocolBox(QEvent* event);
     // After a program write: caret and view at the start, where the newest lines stand.
     void showBoxStart();

@@ -1,8 +1,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <optional>
-#include <string>
-#include <vector>
+#include <span>
 
 #include "desktop/DesktopArguments.h"
 #include "platform/HeapTuning.h"
@@ -17,9 +16,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setFont(veltrano::QtControls::dialogFont());
     // Qt has taken its own options (-platform, -style) out of argv by now.
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
     const std::optional<veltrano::RunOptions> options =
-        veltrano::DesktopArguments::parse(arguments);
+        veltrano::DesktopArguments::parse(std::span(argv, static_cast<std::size_t>(argc)));
     if (!options) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Veltrano"),
                         QString::fromStdU16String(veltrano::DesktopArguments::usage(u"veltrano")),

@@ -14,12 +14,12 @@
 
 namespace {
 
-// The arguments after the program's name, as Windows splits the command line.
-std::vector<std::u16string> commandLineArguments() {
+// The command line as Windows splits it, the program's name first.
+std::vector<std::u16string> commandLine() {
     int count = 0;
     LPWSTR* split = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::u16string> arguments;
-    for (int index = 1; split != nullptr && index < count; ++index) {
+    for (int index = 0; split != nullptr && index < count; ++index) {
         arguments.push_back(veltrano::WideText::toU16(split[index]));
     }
     LocalFree(split);
@@ -34,7 +34,7 @@ std::vector<std::u16string> commandLineArguments() {
 // ExitProcess.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::optional<veltrano::RunOptions> options =
-        veltrano::DesktopArguments::parse(commandLineArguments());
+        veltrano::DesktopArguments::parse(commandLine());
     if (!options) {
         const std::wstring usage =
             veltrano::WideText::fromU16(veltrano::DesktopArguments::usage(u"veltrano.exe"));

@@ -8,25 +8,28 @@
 namespace veltrano::test {
 namespace {
 
-// Only the exact option, any number of times, and nothing else; else the usage.
+// After the program's name only the exact option, any number of times; else the usage.
 TEST(DesktopArguments, TakesOnlyTheExactOptionInEitherEncoding) {
-    using Utf8 = std::vector<std::string>;
     using Utf16 = std::vector<std::u16string>;
+    const auto argv = [](std::vector<const char*> words) {
+        return DesktopArguments::parse(std::span(const_cast<char**>(words.data()), words.size()));
+    };
     const auto readsAll = [](const std::optional<RunOptions>& options) {
         return options && options->readAllWorldFiles && !options->dryRun;
     };
-    EXPECT_FALSE(DesktopArguments::parse(Utf8{}).value().readAllWorldFiles);
-    EXPECT_TRUE(readsAll(DesktopArguments::parse(Utf8{"--read-all-world-files"})));
-    EXPECT_TRUE(readsAll(DesktopArguments::parse(Utf16(2, u"--read-all-world-files"))));
+    EXPECT_FALSE(argv({}).value().readAllWorldFiles);
+    EXPECT_FALSE(argv({"--read-all-world-files"}).value().readAllWorldFiles);
+    EXPECT_TRUE(readsAll(argv({"veltrano", "--read-all-world-files"})));
+    EXPECT_TRUE(readsAll(DesktopArguments::parse(Utf16(3, u"--read-all-world-files"))));
     for (const char16_t* wrong :
          {u"", u".", u"--read-all-world-file", u"--read-all-world-filesx",
           u"--READ-ALL-WORLD-FILES", u"-read-all-world-files", u"--read-all-world-files=1",
           u" --read-all-world-files", u"--dry-run", u"--help", u"C:\\Strecke\u00e9"}) {
-        EXPECT_FALSE(DesktopArguments::parse(Utf16{wrong}));
-        EXPECT_FALSE(DesktopArguments::parse(Utf16{u"--read-all-world-files", wrong}));
+        EXPECT_FALSE(DesktopArguments::parse(Utf16{u"veltrano.exe", wrong}));
+        EXPECT_FALSE(DesktopArguments::parse(Utf16{u"v", u"--read-all-world-files", wrong}));
     }
     // Bytes that are no UTF-8 are one more wrong argument, not a failure of the parse.
-    EXPECT_FALSE(DesktopArguments::parse(Utf8{"--read-all-world-files", "\xff\xfe"}));
+    EXPECT_FALSE(argv({"veltrano", "--read-all-world-files", "\xff\xfe"}));
 
     // The usage names the program as typed on each system.
     EXPECT_EQ(DesktopArguments::usage(u"veltrano.exe")

@@ -67,12 +67,13 @@ TEST(FileSystem, FindEntryPrefersTheExactNameAndFoldsOnlyAsciiLetters) {
     test::TempRoute route;
     route.makeFolder("World");
     route.makeFolder("WORLD");
-    route.writeBytes("abc.tdb", "");
+    route.writeBytes("az@[.tdb", "");
     route.writeBytes("\xC3\xA4.w", "");
     FileSystem fileSystem;
     EXPECT_EQ(fileSystem.findEntry(route.path(), "WORLD"), "WORLD");
     EXPECT_EQ(fileSystem.findEntry(route.path(), "world"), "");  // two would fit
-    EXPECT_EQ(fileSystem.findEntry(route.path(), "ABC.TDB"), "abc.tdb");
+    EXPECT_EQ(fileSystem.findEntry(route.path(), "AZ@[.TDB"), "az@[.tdb");
+    EXPECT_EQ(fileSystem.findEntry(route.path(), "az`{.tdb"), "");
     EXPECT_EQ(fileSystem.findEntry(route.path(), "\xC3\x84.w"), "");
     EXPECT_EQ(fileSystem.findEntry(route.pathOf("missing"), "x"), "");
 }
