@@ -21,13 +21,10 @@ std::u16string Protocol::text() const {
 }
 
 std::u16string Protocol::newestSince(std::size_t oldLength) const {
-    if (oldLength >= m_reversed.size()) {
-        return {};
-    }
-    // The newest entries are the tail of the reversed text.
-    return std::u16string(
-        m_reversed.rbegin(),
-        m_reversed.rbegin() + static_cast<std::ptrdiff_t>(m_reversed.size() - oldLength));
+    // The newest entries are the tail of the reversed text; nothing is newer than the whole.
+    const std::size_t newest = m_reversed.size() - std::min(oldLength, m_reversed.size());
+    return std::u16string(m_reversed.rbegin(),
+                          m_reversed.rbegin() + static_cast<std::ptrdiff_t>(newest));
 }
 
 }  // namespace veltrano

@@ -41,8 +41,8 @@ struct Route {
         return TrackFileRestore(state, host, *fileSystem, clock, false).restore(stamp);
     }
     // Hand-made copies: an English run at 9:00 that ended before its .tdb, one at 10:00 with
-    // both files, a German run at 11:00 that changed only the .tdb, and a copy of another route
-    // beside them.
+    // both files, a German run at 11:00 that changed only the .tdb, a copy of another route
+    // and one whose name was cut short beside them.
     Route() {
         state.gstrRoutePath = folder.path();
         folder.makeUsableRoute("R");
@@ -54,6 +54,7 @@ struct Route {
               {kEn + "_Datum-261204_Uhrzeit-100001_R.tdb", "d0"},
               {kDe + "_Datum-261204_Uhrzeit-110000_R.tdb", "d1"},
               {kDe + "_Datum-261204_Uhrzeit-110000_X.tit", "x"},
+              {kDe + "_Datum-261204_Uhrzeit-1", "cut"},
               {"R.tit", "t1"},
               {"R.tdb", "d2"}}) {
             folder.writeBytes(name, bytes);
