@@ -33,19 +33,33 @@ QSize pixelSize(ControlId control) {
     return pixelRect(ControlTable::control(control).place).size();
 }
 
-int sectionsHeight(const std::vector<QPixmap>& controls, const Content& content,
-                   const QFontMetrics& metrics) {
+// The control a section shows, as big as the main window shows it (the run button in its frame).
+int controlHeight(const HelpSection& section) {
+    switch (section.control) {
+        case HelpSection::Control::RunButton:
+            return pixelSize(ControlId::Picture2).height();
+        case HelpSection::Control::FillLevelList:
+            return pixelSize(ControlId::cmbFuellstand).height();
+        case HelpSection::Control::ChangeAllBox:
+            return pixelSize(ControlId::chkChangeAll).height();
+    }
+    return 0;
+}
+
+int sectionsHeight(const Content& content, const QFontMetrics& metrics) {
     int height = Content::kMargin;
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        height += controls[i].height() + Content::kGapBelowControl +
-                  static_cast<int>(content.sections[i].lines.size()) * metrics.lineSpacing() +
+    for (const HelpSection& section : content.sections) {
+        height += controlHeight(section) + Content::kGapBelowControl +
+                  static_cast<int>(section.lines.size()) * metrics.lineSpacing() +
                   Content::kGapBetweenSections;
     }
     return height;
 }
 
+}  // namespace
+
 // The largest face whose longest line fits the width and whose sections fit the height.
-int fittingPixelSize(const std::vector<QPixmap>& controls, const Content& content) {
+int HelpPicture::fittingPixelSize(const HelpPictureContent& content) {
     int size = Content::kLargestPixelSize;
     for (; size > Content::kSmallestPixelSize - 1; --size) {
         const QFontMetrics metrics(fixedPitchFont(size));
@@ -56,14 +70,12 @@ int fittingPixelSize(const std::vector<QPixmap>& controls, const Content& conten
             }
         }
         if (widest <= content.width - 2 * Content::kMargin &&
-            sectionsHeight(controls, content, metrics) <= content.height) {
+            sectionsHeight(content, metrics) <= content.height) {
             break;
         }
     }
     return size;
 }
-
-}  // namespace
 
 QPixmap HelpPicture::draw(const HelpPictureContent& content) {
     std::vector<QPixmap> controls;
@@ -85,7 +97,7 @@ QPixmap HelpPicture::draw(const HelpPictureContent& content) {
     QPixmap picture(content.width, content.height);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    const QFont font = fixedPitchFont(fittingPixelSize(controls, content));
+    const QFont font = fixedPitchFont(fittingPixelSize(content));
     const QFontMetrics metrics(font);
     painter.setFont(font);
     painter.setPen(Qt::black);
@@ -93,7 +105,7 @@ QPixmap HelpPicture::draw(const HelpPictureContent& content) {
     int top = Content::kMargin;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         painter.drawPixmap(Content::kMargin, top, controls[i]);
-        top += controls[i].height() + Content::kGapBelowControl;
+        top += controlHeight(content.sections[i]) + Content::kGapBelowControl;
         for (const char16_t* line : content.sections[i].lines) {
             painter.drawText(Content::kMargin, top + metrics.ascent(), QString::fromUtf16(line));
             top += metrics.lineSpacing();
@@ -107,7 +119,6 @@ QPixmap HelpPicture::runButtonImage(const QString& caption) {
     const ControlDesign& frameDesign = ControlTable::control(ControlId::Picture2);
     QFrame frame;
     frame.setFixedSize(pixelSize(ControlId::Picture2));
-    frame.setAutoFillBackground(true);
     QPalette palette = frame.palette();
     const int rgb = frameDesign.backColour;
     palette.setColor(QPalette::Window, QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));

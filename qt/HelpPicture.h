@@ -12,6 +12,9 @@ struct HelpPictureContent;
 class HelpPicture {
   public:
     static QPixmap draw(const HelpPictureContent& content);
+    // The pixel size of the face the lines are drawn in: the largest from kLargestPixelSize
+    // down to kSmallestPixelSize that fits, else one less than the smallest.
+    static int fittingPixelSize(const HelpPictureContent& content);
 
   private:
     static QPixmap runButtonImage(const QString& caption);

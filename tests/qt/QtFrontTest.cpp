@@ -17,6 +17,7 @@
 #include "qt/HelpPicture.h"
 #include "qt/QtControls.h"
 #include "qt/WheelPictures.h"
+#include "qt/WindowGeometry.h"
 #include "qt/frmHaupt.h"
 #include "tests/support/TempRoute.h"
 
@@ -234,6 +235,43 @@ TEST(HelpPictures, EveryLineFitsInsideTheMargins) {
             EXPECT_EQ(strip, white) << content->width << " wide, at " << margin.y();
         }
     }
+}
+
+// The face is the largest that fits the width less two margins and the sections' height, down
+// to the smallest face; when none fits, one size smaller still.
+TEST(HelpPictures, FaceIsTheLargestThatFitsToThePixel) {
+    using Content = HelpPictureContent;
+    static constexpr const char16_t* kLines[] = {u"Pickup", u"0123456789 0123456789 0123456789"};
+    static constexpr HelpSection kSections[] = {{HelpSection::Control::RunButton, u"Run", kLines},
+                                                {HelpSection::Control::ChangeAllBox, u"All", kLines}};
+    const int controls = twipsToPixels(ControlTable::control(ControlId::Picture2).place.height) +
+                         twipsToPixels(ControlTable::control(ControlId::chkChangeAll).place.height);
+    // What a face of `size` needs: the longest line and two margins, two sections of two lines.
+    const auto needs = [&](int size) {
+        QFont font(QStringLiteral("Courier New"));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        return QSize(metrics.horizontalAdvance(QString::fromUtf16(kLines[1])) + 2 * Content::kMargin,
+                     Content::kMargin + controls + 4 * metrics.lineSpacing() +
+                         2 * (Content::kGapBelowControl + Content::kGapBetweenSections));
+    };
+    const auto fitting = [](QSize size) {
+        return HelpPicture::fittingPixelSize({size.width(), size.height(), kSections});
+    };
+    for (const int size : {Content::kLargestPixelSize, 10, Content::kSmallestPixelSize}) {
+        const QSize exact = needs(size);
+        if (size < Content::kLargestPixelSize) {
+            ASSERT_GT(needs(size + 1).width(), exact.width());
+            ASSERT_GT(needs(size + 1).height(), exact.height());
+        }
+        EXPECT_EQ(fitting(exact), size);
+        EXPECT_EQ(fitting({exact.width(), 10000}), size) << "as wide as the line needs";
+        EXPECT_EQ(fitting({10000, exact.height()}), size) << "as high as the lines need";
+        EXPECT_LT(fitting(exact - QSize(1, 0)), size);
+        EXPECT_LT(fitting(exact - QSize(0, 1)), size);
+    }
+    EXPECT_EQ(fitting({1, 1}), Content::kSmallestPixelSize - 1);
 }
 
 // The icon the package ships is the program's own, written where it is told.
