@@ -14,16 +14,16 @@ char16_t upperAscii(char16_t c) {
 
 // Rounds half away from zero to two decimals and splits into whole part and hundredths, so
 // the result does not depend on the C library's rounding mode.
-void splitHundredths(double value, bool& negative, unsigned long long& whole,
-                     unsigned& hundredths) {
-    negative = value < 0;
-    double scaled = std::floor(std::fabs(value) * 100.0 + 0.5);
-    auto all = static_cast<unsigned long long>(scaled);
-    whole = all / 100;
-    hundredths = static_cast<unsigned>(all % 100);
-    if (all == 0) {
-        negative = false;
-    }
+struct Hundredths {
+    bool negative;
+    unsigned long long whole;
+    unsigned hundredths;
+};
+
+Hundredths splitHundredths(double value) {
+    const auto all = static_cast<unsigned long long>(std::floor(std::fabs(value) * 100.0 + 0.5));
+    // A value that rounds to zero has no sign.
+    return {value < 0 && all != 0, all / 100, static_cast<unsigned>(all % 100)};
 }
 
 }  // namespace
@@ -95,10 +95,7 @@ std::u16string TextFormat::rightAligned5(std::u16string_view text) {
 }
 
 std::u16string TextFormat::fixedTwoDecimals(double value, char separator) {
-    bool negative = false;
-    unsigned long long whole = 0;
-    unsigned hundredths = 0;
-    splitHundredths(value, negative, whole, hundredths);
+    const auto [negative, whole, hundredths] = splitHundredths(value);
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%s%llu%c%02u", negative ? "-" : "", whole, separator,
                   hundredths);
@@ -106,10 +103,7 @@ std::u16string TextFormat::fixedTwoDecimals(double value, char separator) {
 }
 
 std::u16string TextFormat::upToTwoDecimals(double value, char separator) {
-    bool negative = false;
-    unsigned long long whole = 0;
-    unsigned hundredths = 0;
-    splitHundredths(value, negative, whole, hundredths);
+    const auto [negative, whole, hundredths] = splitHundredths(value);
     std::string text = negative ? "-" : "";
     if (whole > 0) {
         text += std::to_string(whole);

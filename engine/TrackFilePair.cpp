@@ -18,10 +18,6 @@ TrackFile TrackFilePair::resolve(const char16_t* extension) const {
 }
 
 bool TrackFilePair::writesStayInside(const TrackFile& first) {
-    if (m_linksChecked) {
-        return m_staysInside;
-    }
-    m_linksChecked = true;
     const std::string& route = m_context.state.gstrRoutePath;
     const std::string backupFolder = TrackFileBackup(m_context).folderPath();
     const TrackFile& partner = &first == &m_itemTable ? m_database : m_itemTable;
@@ -35,7 +31,6 @@ bool TrackFilePair::writesStayInside(const TrackFile& first) {
             return false;
         }
     }
-    m_staysInside = true;
     return true;
 }
 

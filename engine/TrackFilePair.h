@@ -28,9 +28,9 @@ class TrackFilePair {
     TrackFile& database() { return m_database; }
 
     // True when neither file nor the backup folder is a link leading out of the route folder;
-    // otherwise the problem line is in the protocol and nothing may be written. Checked once,
-    // before the first file is touched, so a refusal changes nothing at all. `first`, the file
-    // about to be written, is looked at first.
+    // otherwise the problem line is in the protocol and nothing may be written. Checked before
+    // each file is replaced; the first check comes before either is touched, so a refusal
+    // changes nothing at all. `first`, the file about to be written, is looked at first.
     bool writesStayInside(const TrackFile& first);
     // Backs `file` up, then lets `write` replace it (off the window's thread) by an atomic
     // step. False after a failure, with its line in the protocol; the file is then unchanged.
@@ -44,8 +44,6 @@ class TrackFilePair {
     RunContext& m_context;
     TrackFile m_itemTable;
     TrackFile m_database;
-    bool m_linksChecked = false;
-    bool m_staysInside = false;
 };
 
 }  // namespace veltrano

@@ -25,7 +25,7 @@ TrackText::TrackText(std::u16string text) : m_text(std::move(text)) {
 
 void TrackText::indexIdTexts() {
     for (std::size_t at = m_text.find(kIdOpening); at != std::u16string::npos;
-         at = m_text.find(kIdOpening, at + 1)) {
+         at = m_text.find(kIdOpening, at + kIdOpening.size())) {
         std::size_t idStart = at + kIdOpening.size();
         std::size_t idEnd = idStart;
         while (idEnd < m_text.size() && !endsId(m_text[idEnd])) {
