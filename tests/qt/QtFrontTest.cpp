@@ -242,8 +242,9 @@ TEST(HelpPictures, EveryLineFitsInsideTheMargins) {
 TEST(HelpPictures, FaceIsTheLargestThatFitsToThePixel) {
     using Content = HelpPictureContent;
     static constexpr const char16_t* kLines[] = {u"Pickup", u"0123456789 0123456789 0123456789"};
-    static constexpr HelpSection kSections[] = {{HelpSection::Control::RunButton, u"Run", kLines},
-                                                {HelpSection::Control::ChangeAllBox, u"All", kLines}};
+    static constexpr HelpSection kSections[] = {
+        {HelpSection::Control::RunButton, u"Run", kLines},
+        {HelpSection::Control::ChangeAllBox, u"All", kLines}};
     const int controls = twipsToPixels(ControlTable::control(ControlId::Picture2).place.height) +
                          twipsToPixels(ControlTable::control(ControlId::chkChangeAll).place.height);
     // What a face of `size` needs: the longest line and two margins, two sections of two lines.
@@ -252,9 +253,10 @@ TEST(HelpPictures, FaceIsTheLargestThatFitsToThePixel) {
         font.setStyleHint(QFont::TypeWriter);
         font.setPixelSize(size);
         const QFontMetrics metrics(font);
-        return QSize(metrics.horizontalAdvance(QString::fromUtf16(kLines[1])) + 2 * Content::kMargin,
-                     Content::kMargin + controls + 4 * metrics.lineSpacing() +
-                         2 * (Content::kGapBelowControl + Content::kGapBetweenSections));
+        return QSize(
+            metrics.horizontalAdvance(QString::fromUtf16(kLines[1])) + 2 * Content::kMargin,
+            Content::kMargin + controls + 4 * metrics.lineSpacing() +
+                2 * (Content::kGapBelowControl + Content::kGapBetweenSections));
     };
     const auto fitting = [](QSize size) {
         return HelpPicture::fittingPixelSize({size.width(), size.height(), kSections});
