@@ -62,43 +62,6 @@ constexpr std::array<WindowDesign, 3> kWindows{{
 }};
 // clang-format on
 
-// The table is indexed by id; a row out of place would give a control another's design.
-constexpr bool rowsInIdOrder() {
-    for (int i = 0; i < kControlCount; ++i) {
-        if (indexOf(kControls[static_cast<std::size_t>(i)].id) != i) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(rowsInIdOrder());
-
-// Only controls that can take the focus have a turn in the tab order, and each window's turns
-// run 0, 1, 2, ... once each: a gap or a tie would leave the order to the sort. Only timers
-// have an interval, and no timer shows.
-constexpr bool rowsConsistent() {
-    for (const ControlDesign& row : kControls) {
-        const bool focusless = row.kind == Label || row.kind == Image || row.kind == Timer;
-        int sameTurn = 0;
-        int earlierTurns = 0;
-        for (const ControlDesign& other : kControls) {
-            sameTurn += other.window == row.window && other.tabIndex == row.tabIndex ? 1 : 0;
-            earlierTurns +=
-                other.window == row.window && other.tabIndex >= 0 && other.tabIndex < row.tabIndex
-                    ? 1
-                    : 0;
-        }
-        const bool turnOk =
-            focusless ? row.tabIndex == -1 : sameTurn == 1 && earlierTurns == row.tabIndex;
-        const bool timerOk = row.kind == Timer ? !row.visible : row.interval == 0;
-        if (!turnOk || !timerOk) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(rowsConsistent());
-
 }  // namespace
 
 const ControlDesign& ControlTable::control(ControlId id) {
