@@ -133,6 +133,10 @@ TEST_F(QtFront, ControlsShowButTheLaterWheelFramesTheRouteLabelNamesTheRoute) {
               std::filesystem::current_path().string());
     EXPECT_EQ(control("txtAnzeige").font().family(), "Courier New");
     EXPECT_EQ(control("txtAnzeige").font().pointSizeF(), 8.25);
+    // The frames show their colour around the buttons they hold.
+    const QImage shown = window.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(control("Picture1").pos() + QPoint(1, 1)), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(control("Picture2").pos() + QPoint(1, 1)), QColor(Qt::green));
 }
 
 TEST_F(QtFront, BusyWheelTurnsThroughFourPicturesFromTheFirstInOnePlaceAndStops) {
