@@ -31,24 +31,18 @@ namespace {
 
 using enum ControlId;
 
-// The mouse button and shift state as the MouseUp handler's arguments count them.
+// Qt numbers the three mouse buttons, and Shift, Ctrl and Alt from bit 25 on, as the MouseUp
+// handler counts them (Button 1 left, 2 right, 4 middle; Shift 1, Ctrl 2, Alt 4).
+static_assert(Qt::LeftButton == 1 && Qt::RightButton == 2 && Qt::MiddleButton == 4);
+static_assert(Qt::ShiftModifier == 1 << 25 && Qt::ControlModifier == 2 << 25 &&
+              Qt::AltModifier == 4 << 25);
+
 int buttonArgument(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return 1;
-        case Qt::RightButton:
-            return 2;
-        case Qt::MiddleButton:
-            return 4;
-        default:
-            return 0;
-    }
+    return static_cast<int>(button) & 7;
 }
 
 int shiftArgument(Qt::KeyboardModifiers modifiers) {
-    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
-           (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
-           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+    return static_cast<int>(modifiers.toInt() >> 25) & 7;
 }
 
 // The character code a key press delivers, 0 for keys that deliver none (shift, arrows).
