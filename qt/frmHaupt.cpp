@@ -45,17 +45,13 @@ int shiftArgument(Qt::KeyboardModifiers modifiers) {
     return static_cast<int>(modifiers.toInt() >> 25) & 7;
 }
 
-// The character code a key press delivers, 0 for keys that deliver none (shift, arrows).
+// The character code a key press delivers, 0 for keys that deliver none (shift, arrows). Ctrl
+// and a letter deliver its control character (Ctrl+A 1); where a platform gives none, the box's
+// own Select All still answers Ctrl+A.
 int keyAscii(const QKeyEvent& key) {
-    if (key.modifiers().testFlag(Qt::ControlModifier) && key.key() >= Qt::Key_A &&
-        key.key() <= Qt::Key_Z) {
-        return key.key() - Qt::Key_A + 1;
-    }
     const QString characters = key.text();
     return characters.isEmpty() ? 0 : characters.front().unicode();
 }
-
-constexpr int kKeyAsciiCtrlA = 1;
 
 }  // namespace
 
@@ -140,13 +136,13 @@ void frmHaupt::releaseOverRunButton(QEvent* event) {
 
 bool frmHaupt::keyPressInProtocolBox(QEvent* event) {
     int KeyAscii = keyAscii(*static_cast<QKeyEvent*>(event));
+    // Keys without a character raise no KeyPress.
     if (KeyAscii == 0) {
         return false;
     }
-    const bool selectAll = KeyAscii == kKeyAsciiCtrlA;
     m_model->keyPress(txtAnzeige, KeyAscii);
-    // Ctrl+A is no input for the box; every other key goes on to its normal handling.
-    return selectAll || KeyAscii == 0;
+    // The handler takes a key from the box by setting KeyAscii to 0.
+    return KeyAscii == 0;
 }
 
 // --- controls ------------------------------------------------------------------------------
