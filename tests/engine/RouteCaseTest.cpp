@@ -105,11 +105,7 @@ void prepare(CaseRun& run, const GoldenSection& section) {
         // What the box holds when the last run starts; the section's last line end is not part.
         run.box = TextCodec::fromUtf8(section.body.substr(0, section.body.size() - 2));
     } else if (kind == "fault") {
-        run.fileSystem.inject({Fault::Trigger::NthCall,
-                               std::stoul(head.at(2)),
-                               {operationNamed(head.at(1))},
-                               {},
-                               EIO});
+        run.fileSystem.inject({std::stoul(head.at(2)), {operationNamed(head.at(1))}, {}, EIO});
     } else {
         buildRoute(run.route, run.outside, section);
     }

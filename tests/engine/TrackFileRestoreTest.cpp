@@ -99,7 +99,7 @@ TEST(TrackFileRestore, EveryFailingCallLeavesBothFilesOldOrBothRestored) {
         Route route;
         FaultyFileSystem faulty;
         route.fileSystem = &faulty;
-        faulty.inject(Fault{Fault::Trigger::NthCall, n, {}, {}, ENOSPC});
+        faulty.inject(Fault{n, {}, {}, ENOSPC});
         const RestoreResult result = route.restore("261204-100000");
         if (faulty.faultsFired() == 0) {
             ASSERT_GT(n, 10u);

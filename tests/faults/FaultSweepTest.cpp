@@ -45,7 +45,7 @@ struct SweptRun {
                                       : u"_Saved_tdb_und_tit_files_before_pickup_correction";
         oldTdb = route.readBytes("SWEPT.tdb");
         oldTit = route.readBytes("SWEPT.tit");
-        fileSystem.inject({Fault::Trigger::NthCall, failingCall, {}, {}, EIO});
+        fileSystem.inject({failingCall, {}, {}, EIO});
         result = CorrectionRun(state, host, fileSystem, clock, RunOptions{}).run();
     }
 

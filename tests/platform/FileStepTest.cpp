@@ -32,7 +32,7 @@ TEST_P(SystemCallAnswer, CopyIsWholeOrTheOldFileStays) {
     route.writeBytes("source.tdb", bytes);
     route.writeBytes("copy.tdb", "old");
     test::FaultyFileSystem fileSystem;
-    fileSystem.inject({Fault::Trigger::NthCall, 0, {operation}, effect, EIO});
+    fileSystem.inject({0, {operation}, effect, EIO});
     const IoResult result =
         fileSystem.copyFile(route.pathOf("source.tdb"), route.pathOf("copy.tdb"));
     EXPECT_EQ(fileSystem.faultsFired(), 1u);

@@ -36,11 +36,8 @@ struct FileCall {
     std::string otherPath;  // for Rename the source
 };
 
-// Which call a fault hits and what it does to it.
+// Which call a fault hits (the n-th, from 0, of the operations it watches) and what it does.
 struct Fault {
-    enum class Trigger {
-        NthCall  // only the n-th (from 0) matching call
-    };
     // What a hit call of Read or Write meets in its first system call; any other operation
     // always fails.
     enum class Effect {
@@ -49,7 +46,6 @@ struct Fault {
         Short,      // it moves half of the bytes (at least one)
         Nothing     // it moves no byte and reports no error
     };
-    Trigger trigger = Trigger::NthCall;
     std::size_t n = 0;
     // The operations the fault watches; empty watches all of them.
     std::vector<FileOperation> operations;
