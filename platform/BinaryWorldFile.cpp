@@ -1,5 +1,6 @@
 #include "platform/BinaryWorldFile.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -76,10 +77,11 @@ bool storedWhole(std::uint32_t bits, ValueKind kind) {
 
 bool BinaryWorldFile::appendPickupText(std::string_view data, std::size_t limit,
                                        std::string& text) {
-    if (data.size() < kSubHeaderSize || data.substr(0, kSubHeader.size()) != kSubHeader) {
+    if (!data.starts_with(kSubHeader)) {
         return false;
     }
-    std::string_view rest = data.substr(kSubHeaderSize);
+    // A file cut within its sub-header has no root block.
+    std::string_view rest = data.substr(std::min(data.size(), kSubHeaderSize));
     Block root;
     if (!takeBlock(rest, root) || root.token != kWorldFileToken || !rest.empty()) {
         return false;

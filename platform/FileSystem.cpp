@@ -191,7 +191,7 @@ IoResult readUtf16LeRest(InputFile& file, const std::string& path, std::u16strin
         // Blocks start on the byte after the last one read, which may be the middle of a unit.
         text.resize(bytes / 2 + kBlockUnits + 1);
         result = file.read(reinterpret_cast<char*>(text.data()) + bytes, kReadBlockSize, got);
-        bytes += result ? got : 0;
+        bytes += got;  // a failed read's count goes with the text it empties
     } while (result && got > 0);
     text.resize(result ? bytes / 2 : 0);
     return result;
