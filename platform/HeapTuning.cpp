@@ -1,5 +1,6 @@
 #include "platform/HeapTuning.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -27,7 +28,20 @@ namespace {
 
 #if defined(VELTRANO_TUNE_HEAP)
 constexpr std::size_t kHeapReserve = std::size_t{512} << 20;
-constexpr std::size_t kHugePage = std::size_t{2} << 20;
+// Larger than what is left at the heap's top after start-up, so it grows the heap.
+constexpr std::size_t kProbeSize = std::size_t{8} << 20;
+
+// Grows the heap by the reserve now (address space only; pages come when touched) and marks it
+// for huge pages. Without them (switched off, or another kernel) everything works as before.
+void reserveHeapInHugePages() {
+    void* probe = std::malloc(kProbeSize);
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const std::uintptr_t from = reinterpret_cast<std::uintptr_t>(probe) / page * page;
+    // Never past the heap, should the probe have come from elsewhere.
+    const std::uintptr_t to = std::max(from, reinterpret_cast<std::uintptr_t>(sbrk(0)));
+    (void)madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+    std::free(probe);
+}
 #endif
 
 }  // namespace
@@ -42,24 +56,14 @@ constexpr std::size_t kHugePage = std::size_t{2} << 20;
 bool HeapTuning::keepLargeBuffersInHeap() {
 #if defined(VELTRANO_TUNE_HEAP)
     const int largest = 1 << 30;
-    if (mallopt(M_ARENA_MAX, 1) != 1 || mallopt(M_MMAP_THRESHOLD, largest) != 1 ||
-        mallopt(M_TRIM_THRESHOLD, largest) != 1 ||
-        mallopt(M_TOP_PAD, static_cast<int>(kHeapReserve)) != 1) {
-        return false;
+    // mallopt answers 1 for a setting it takes, 0 for one it refuses.
+    const bool tuned = mallopt(M_ARENA_MAX, 1) && mallopt(M_MMAP_THRESHOLD, largest) &&
+                       mallopt(M_TRIM_THRESHOLD, largest) &&
+                       mallopt(M_TOP_PAD, static_cast<int>(kHeapReserve));
+    if (tuned) {
+        reserveHeapInHugePages();
     }
-    // Grows the heap by the reserve now (address space only; pages come when touched).
-    void* probe = std::malloc(4 * kHugePage);
-    if (probe == nullptr) {
-        return false;
-    }
-    const auto from = (reinterpret_cast<std::uintptr_t>(probe) + kHugePage - 1) & ~(kHugePage - 1);
-    const auto to = reinterpret_cast<std::uintptr_t>(sbrk(0)) & ~(kHugePage - 1);
-    std::free(probe);
-    // Without huge pages (switched off, or another kernel) everything works as before.
-    if (to > from) {
-        (void)madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
-    }
-    return true;
+    return tuned;
 #else
     return false;
 #endif

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <thread>
 
 #include "platform/HeapTuning.h"
 
 #if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 #include <malloc.h>
+#include <unistd.h>
 #define VELTRANO_HEAP_TUNED 1
 #endif
 
@@ -21,6 +23,11 @@ TEST(HeapTuning, LargeBuffersComeFromTheReservedHeap) {
     void* buffer = std::malloc(std::size_t{256} << 20);
     EXPECT_EQ(mallinfo2().hblkhd, ownMappings);
     std::free(buffer);
+    // One arena: a buffer made on another thread comes from the same heap.
+    void* fromThread = nullptr;
+    std::thread([&fromThread] { fromThread = std::malloc(1000); }).join();
+    EXPECT_LT(fromThread, sbrk(0));
+    std::free(fromThread);
 #else
     EXPECT_FALSE(HeapTuning::keepLargeBuffersInHeap());
 #endif
