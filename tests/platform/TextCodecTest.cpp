@@ -56,10 +56,11 @@ TEST(TextCodec, Utf16OutputKeepsEveryCodeUnitAndUtf8ReplacesLoneSurrogates) {
     EXPECT_EQ(TextCodec::fromUtf8(TextCodec::toUtf8(u"\u00e4\u20ac\U0001F600")),
               u"\u00e4\u20ac\U0001F600");
     // The last and first code point of each length of UTF-8 form.
-    EXPECT_EQ(TextCodec::toUtf8(u"\u007f\u0080\u07ff\u0800\uffff"),
-              "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF");
-    EXPECT_EQ(TextCodec::fromUtf8("\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\x80"),
-              u"\u007f\u0080\u07ff\u0800\uffff\ufffd");
+    const std::string edges =
+        "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBF";
+    EXPECT_EQ(TextCodec::toUtf8(u"\u007f\u0080\u07ff\u0800\uffff\U00010000\U0010FFFF"), edges);
+    EXPECT_EQ(TextCodec::fromUtf8(edges + "\x80"),
+              u"\u007f\u0080\u07ff\u0800\uffff\U00010000\U0010FFFF\ufffd");
 }
 
 }  // namespace
