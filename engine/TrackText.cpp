@@ -144,16 +144,6 @@ void TrackText::replaceField(const Field& field, std::u16string newText) {
     m_replacements.emplace(field.start, Replacement{field.end, std::move(newText)});
 }
 
-std::u16string TrackText::text() const {
-    std::u16string result;
-    result.reserve(m_text.size() + m_replacements.size() * 8);
-    forEachPiece([&result](std::u16string_view piece) {
-        result.append(piece);
-        return true;
-    });
-    return result;
-}
-
 bool TrackText::forEachPiece(const std::function<bool(std::u16string_view piece)>& take) const {
     const std::u16string_view text = m_text;
     std::size_t at = 0;

@@ -36,8 +36,6 @@ class TrackText {
     // The current text of a field found by findField.
     std::u16string fieldText(const Field& field) const;
     void replaceField(const Field& field, std::u16string newText);
-    // The whole current text.
-    std::u16string text() const;
     // The current text in order, in pieces, without ever putting it together; stops at the
     // first piece `take` refuses and then returns false.
     bool forEachPiece(const std::function<bool(std::u16string_view piece)>& take) const;

@@ -61,26 +61,19 @@ bool mayOpenPickup(std::string_view item) {
 }
 
 // A whole number written with digits only (an optional sign and surrounding blanks allowed).
-bool parseWholeNumber(std::u16string_view text, long long& number) {
-    std::u16string trimmed = TextFormat::trimBlanks(text);
-    std::size_t at = 0;
-    bool negative = false;
-    if (!trimmed.empty() && (trimmed[0] == u'-' || trimmed[0] == u'+')) {
-        negative = trimmed[0] == u'-';
-        at = 1;
-    }
-    if (at >= trimmed.size() || trimmed.size() - at > 18) {
-        return false;
+std::optional<long long> wholeNumber(std::u16string_view text) {
+    const std::u16string trimmed = TextFormat::trimBlanks(text);
+    const bool hasSign = !trimmed.empty() && (trimmed[0] == u'-' || trimmed[0] == u'+');
+    const std::u16string_view digits = std::u16string_view(trimmed).substr(hasSign ? 1 : 0);
+    if (digits.empty() || digits.size() > 18 ||
+        digits.find_first_not_of(u"0123456789") != std::u16string_view::npos) {
+        return std::nullopt;
     }
     long long value = 0;
-    for (; at < trimmed.size(); ++at) {
-        if (trimmed[at] < u'0' || trimmed[at] > u'9') {
-            return false;
-        }
-        value = value * 10 + (trimmed[at] - u'0');
+    for (const char16_t digit : digits) {
+        value = value * 10 + (digit - u'0');
     }
-    number = negative ? -value : value;
-    return true;
+    return trimmed[0] == u'-' ? -value : value;
 }
 
 // Opens a world file and reads its first input item, whose header tells whether the file is
@@ -245,11 +238,11 @@ std::u16string WorldFileScan::fctTypeNumToTypeString(long long intTypeNum, bool 
 }
 
 std::u16string WorldFileScan::fctTypeNumToTypeString(std::u16string_view intTypeNum, bool german) {
-    long long number = 0;
-    if (!parseWholeNumber(intTypeNum, number)) {
+    const std::optional<long long> number = wholeNumber(intTypeNum);
+    if (!number) {
         return german ? kDefaultGerman : kDefaultEnglish;
     }
-    return fctTypeNumToTypeString(number, german);
+    return fctTypeNumToTypeString(*number, german);
 }
 
 void WorldFileScan::subRedimPickupArrays(long long n) {
