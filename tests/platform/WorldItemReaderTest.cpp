@@ -18,16 +18,21 @@ struct ItemRow {
     std::vector<std::string> items;
 };
 
-std::vector<std::string> itemsOf(const std::string& data, bool decodeOtherForms = false) {
+// The items of `data`; with `skim`, each read is followed by a skip to the next item that may
+// hold "PICKUP (", as the scan reads.
+std::vector<std::string> itemsOf(const std::string& data, bool skim = false) {
     test::TempRoute folder;
     folder.writeBytes("x.w", data);
     FileSystem fileSystem;
-    WorldItemReader reader(fileSystem, decodeOtherForms);
+    WorldItemReader reader(fileSystem);
     EXPECT_TRUE(reader.open(folder.pathOf("x.w")).ok());
     std::vector<std::string> items;
     for (std::string item; !reader.atEnd();) {
         EXPECT_TRUE(reader.readItem(item).ok());
         items.push_back(item);
+        if (skim) {
+            reader.skipToItemThatMayHold("PICKUP (");
+        }
     }
     EXPECT_TRUE(reader.lastError().ok());
     return items;
@@ -65,38 +70,17 @@ TEST(WorldItemReader, ScanFindsAnItemStartingAtABlockEdge) {
     constexpr std::size_t kBlock = 64 * 1024;
     for (const std::size_t start : {kBlock - 1, kBlock, kBlock + 1}) {
         for (const std::string lead : {"", " "}) {
-            test::TempRoute folder;
-            folder.writeBytes(
-                "x.w", std::string(start - 1 - lead.size(), 'x') + "," + lead + "Pickup ( 1 ),y");
-            FileSystem fileSystem;
-            WorldItemReader reader(fileSystem);
-            ASSERT_TRUE(reader.open(folder.pathOf("x.w")).ok());
-            std::vector<std::string> found;
-            for (std::string item; !reader.atEnd();) {
-                reader.skipToItemThatMayHold("PICKUP (");
-                EXPECT_TRUE(reader.readItem(item).ok());
-                if (item.find('(') != std::string::npos) {
-                    found.push_back(item);
-                }
-            }
-            EXPECT_EQ(found, std::vector<std::string>{"Pickup ( 1 )"}) << start << lead;
+            const std::vector<std::string> items = itemsOf(
+                std::string(start - 1 - lead.size(), 'x') + "," + lead + "Pickup ( 1 ),y", true);
+            EXPECT_EQ(items.at(1), "Pickup ( 1 )") << start << lead;
         }
     }
 }
 
 TEST(WorldItemReader, SkippingStopsAtTheItemThatMayHoldTheKeyword) {
-    test::TempRoute folder;
-    folder.writeBytes("x.w", "a,Pickup (\rx,b pICKUP (\nc,d");
-    FileSystem fileSystem;
-    WorldItemReader reader(fileSystem);
-    ASSERT_TRUE(reader.open(folder.pathOf("x.w")).ok());
-    std::vector<std::string> items;
-    for (std::string item; !reader.atEnd() && reader.readItem(item).ok();) {
-        items.push_back(item);
-        reader.skipToItemThatMayHold("PICKUP (");
-    }
     // The last item may go on in a block not read yet, so it is never passed over.
-    EXPECT_EQ(items, (std::vector<std::string>{"a", "Pickup (", "b pICKUP (", "d"}));
+    EXPECT_EQ(itemsOf("a,Pickup (\rx,b pICKUP (\nc,d", true),
+              (std::vector<std::string>{"a", "Pickup (", "b pICKUP (", "d"}));
 }
 
 TEST(WorldItemReader, MissingFileFailsToOpenWithTheSystemMessage) {
