@@ -45,11 +45,7 @@ struct Demo {
     std::string masked(const std::string& text) const {
         // The path as plain text (a Windows path is no regular expression), and one separator
         // for both systems.
-        std::string named = text;
-        const std::string route = folder.path();
-        for (auto at = named.find(route); at != std::string::npos; at = named.find(route, at)) {
-            named.replace(at, route.size(), "ROUTE");
-        }
+        std::string named = replacedAll(text, folder.path(), "ROUTE");
         std::replace(named.begin(), named.end(), '\\', '/');
         return std::regex_replace(named, std::regex("\\d{6}(-|_Uhrzeit-)\\d{6}"), "STAMP");
     }

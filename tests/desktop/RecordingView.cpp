@@ -2,6 +2,7 @@
 
 #include "desktop/LanguageWindow.h"
 #include "platform/TextCodec.h"
+#include "tests/support/Golden.h"
 
 namespace veltrano::test {
 
@@ -51,11 +52,7 @@ std::string RecordingView::logText(const std::string& routePath, std::size_t fro
     flush();
     std::string text;
     for (std::size_t i = from; i < log.size(); ++i) {
-        std::string entry = log[i];
-        for (std::size_t at; (at = entry.find(routePath)) != std::string::npos;) {
-            entry.replace(at, routePath.size(), "<route>");
-        }
-        text += entry + "\n";
+        text += replacedAll(log[i], routePath, "<route>") + "\n";
     }
     return text;
 }
