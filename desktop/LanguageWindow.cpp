@@ -7,9 +7,7 @@
 
 namespace veltrano {
 
-LanguageWindow::LanguageWindow(RunState& state) : m_state(state) {
-    m_listIndex = ControlTable::control(ControlId::frmLang_cmbLang).items.empty() ? -1 : 0;
-}
+LanguageWindow::LanguageWindow(RunState& state) : m_state(state) {}
 
 void LanguageWindow::show(LanguageWindowView& view) {
     m_view = &view;
