@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -199,6 +200,9 @@ TEST_F(QtFront, CtrlASelectsTheWholeBoxOtherKeysReachItUndoKeepsTheProgramsText)
         QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
     }
     EXPECT_EQ(box.toPlainText(), QStringLiteral("zero\none\ntwo"));
+    // The newest lines, in front, show after a write.
+    window.insertAtBoxFront(std::u16string(200, u'\n'));
+    EXPECT_EQ(box.verticalScrollBar()->value(), 0);
 }
 
 TEST_F(QtFront, TabWalksTheControlsInTheOrderOfTheWindow) {
