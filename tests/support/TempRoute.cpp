@@ -21,10 +21,8 @@ namespace veltrano::test {
 
 namespace {
 
-// A folder of a new name in the temporary directory.
+// A folder of a new name in the temporary directory (the Windows C runtime has no mkdtemp).
 std::string newTemporaryFolder() {
-#ifdef _WIN32
-    // The Windows C runtime has no mkdtemp.
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const fs::path candidate =
@@ -34,12 +32,6 @@ std::string newTemporaryFolder() {
             return candidate.string();
         }
     }
-#else
-    std::string pattern = (fs::temp_directory_path() / "veltrano-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) {
-        return pattern;
-    }
-#endif
     throw std::runtime_error("cannot create a temporary route folder");
 }
 
