@@ -165,7 +165,7 @@ IoResult readRest(InputFile& file, const std::string& path, std::string& bytes) 
         const std::size_t start = bytes.size();
         bytes.resize(start + kReadBlockSize);
         result = file.read(bytes.data() + start, kReadBlockSize, got);
-        bytes.resize(start + (result ? got : 0));
+        bytes.resize(start + got);
     } while (result && got > 0);
     if (!result) {
         bytes.clear();
@@ -182,8 +182,8 @@ bool isUtf16LeMark(const char (&mark)[2]) {
 // this machine's order; an odd last byte is dropped, as decoding would drop it.
 IoResult readUtf16LeRest(InputFile& file, const std::string& path, std::u16string& text) {
     constexpr std::size_t kBlockUnits = kReadBlockSize / 2;
-    const std::size_t expected = sizeHint(path);
-    text.reserve((expected > 2 ? (expected - 2) / 2 : 0) + kBlockUnits + 1);
+    // The byte-order mark, already read, leaves a unit to spare.
+    text.reserve(sizeHint(path) / 2 + kBlockUnits + 1);
     std::size_t bytes = 0;
     std::size_t got = 0;
     IoResult result = IoResult::success();
