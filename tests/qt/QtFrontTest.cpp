@@ -280,13 +280,16 @@ TEST(HelpPictures, FaceIsTheLargestThatFitsToThePixel) {
     EXPECT_EQ(fitting({1, 1}), Content::kSmallestPixelSize - 1);
 }
 
-// The icon the package ships is the program's own, written where it is told.
+// The icon the package ships is the program's own, written where it is told; a place it cannot
+// write to ends in 1, a wrong command line in 64.
 TEST(ExportIcon, WritesTheWindowIconToTheGivenFile) {
     const TempRoute folder;
     const QString path = QString::fromStdString(folder.pathOf("icon.png"));
     ASSERT_EQ(QProcess::execute(VELTRANO_EXPORT_ICON, {path}), 0);
     EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_ARGB32),
               WheelPictures::iconImage().convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(QProcess::execute(VELTRANO_EXPORT_ICON, {folder.pathOf("no/icon.png").c_str()}), 1);
+    EXPECT_EQ(QProcess::execute(VELTRANO_EXPORT_ICON, {}), 64);
 }
 
 }  // namespace
