@@ -16,7 +16,6 @@ frmLang::frmLang(LanguageWindow& model, QWidget* owner)
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf16(design.caption));
     setFixedSize(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
-    setModal(true);
     connect(m_controls.as<QComboBox>(ControlId::frmLang_cmbLang), &QComboBox::currentIndexChanged,
             this,
             [&model](int index) { model.listIndexChanged(ControlId::frmLang_cmbLang, index); });
@@ -28,6 +27,7 @@ void frmLang::setWindowCaption(const std::u16string& caption) {
     setWindowTitle(QString::fromStdU16String(caption));
 }
 
+// exec() shows the window modal to the whole program.
 void frmLang::showCentred() {
     centreOnScreen(*this);
     exec();
