@@ -90,7 +90,7 @@ QtControls::QtControls(QWidget& window, WindowId id) {
             auto* timer = new QTimer(&window);
             timer->setObjectName(QString::fromLatin1(design.name));
             timer->setInterval(design.interval);
-            if (design.interval > 0) {
+            if (design.interval != 0) {
                 timer->start();
             }
             m_timers[slot(design.id)] = timer;
