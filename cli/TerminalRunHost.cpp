@@ -80,7 +80,10 @@ std::u16string TerminalRunHost::fitToWidth(const std::u16string& text, std::size
 
 std::size_t TerminalRunHost::terminalColumns() {
     // Shells keep COLUMNS up to date but seldom export it; without it assume the classic width.
-    const char* columns = std::getenv("COLUMNS");
+    return columnsFrom(std::getenv("COLUMNS"));
+}
+
+std::size_t TerminalRunHost::columnsFrom(const char* columns) {
     if (columns != nullptr) {
         char* end = nullptr;
         const long value = std::strtol(columns, &end, 10);

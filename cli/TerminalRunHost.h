@@ -38,6 +38,8 @@ class TerminalRunHost : public RunHost {
     static std::u16string fitToWidth(const std::u16string& text, std::size_t columns);
     // The terminal's width: COLUMNS when it holds a sane number, else the classic 80.
     static std::size_t terminalColumns();
+    // The width a value of COLUMNS gives (null: none set).
+    static std::size_t columnsFrom(const char* columns);
 
   private:
     RouteFolderCheck& m_routeFolderCheck;
