@@ -26,7 +26,7 @@ TEST_P(SystemCallAnswer, CopyIsWholeOrTheOldFileStays) {
     const auto [operation, effect, copied] = GetParam();
     test::TempRoute route;
     std::string bytes;
-    for (int i = 0; bytes.size() < 200'000; ++i) {
+    for (int i = 0; bytes.size() < 600'000; ++i) {  // more than half a copy block
         bytes += std::to_string(i) + ",";
     }
     route.writeBytes("source.tdb", bytes);
