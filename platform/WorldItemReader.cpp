@@ -199,7 +199,8 @@ bool WorldItemReader::fill() {
     if (m_position < m_buffer.size()) {
         return true;
     }
-    if (m_eof || !m_file) {
+    // Without an open file the end is set too.
+    if (m_eof) {
         return false;
     }
     m_buffer.resize(kBlockSize);
