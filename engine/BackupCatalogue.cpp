@@ -14,8 +14,9 @@ bool isDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-int number(std::string_view twoDigits) {
-    return (twoDigits[0] - '0') * 10 + (twoDigits[1] - '0');
+// The two digits at `at` as a number.
+int number(std::string_view text, std::size_t at) {
+    return (text[at] - '0') * 10 + (text[at + 1] - '0');
 }
 
 // Oldest first; in one second a folder's .tit copy comes before its .tdb copy, as a run makes
@@ -33,10 +34,10 @@ bool BackupCatalogue::isStamp(std::string_view text) {
         !isDigits(text.substr(7))) {
         return false;
     }
-    const int month = number(text.substr(2, 2));
-    const int day = number(text.substr(4, 2));
-    return month >= 1 && month <= 12 && day >= 1 && day <= 31 && number(text.substr(7, 2)) < 24 &&
-           number(text.substr(9, 2)) < 60 && number(text.substr(11, 2)) < 60;
+    const int month = number(text, 2);
+    const int day = number(text, 4);
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31 && number(text, 7) < 24 &&
+           number(text, 9) < 60 && number(text, 11) < 60;
 }
 
 IoResult BackupCatalogue::read(std::string& failedPath) {
