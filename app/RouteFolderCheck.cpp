@@ -69,13 +69,13 @@ bool RouteFolderCheck::readRouteId(const std::string& trkName, std::u16string& p
     std::u16string routeId;
     const std::size_t keyword = TextFormat::toUpperAscii(text).find(u"ROUTEID");
     if (keyword != std::u16string::npos) {
+        // The id stands between the first "(" after the keyword and the first ")" after it, or
+        // the end of the file; a ")" first leaves no id.
+        const std::size_t open = text.find(u'(', keyword);
         const std::size_t close = text.find(u')', keyword);
-        std::u16string part = text.substr(
-            keyword, close == std::u16string::npos ? std::u16string::npos : close - keyword + 1);
-        const std::size_t open = part.find(u'(');
-        if (open != std::u16string::npos) {
-            part = part.substr(open + 1);
-            routeId = TextFormat::trimBlanks(part.substr(0, part.find(u')')));
+        if (open < close) {
+            routeId = TextFormat::trimBlanks(
+                std::u16string_view(text).substr(open + 1, close - open - 1));
         }
     }
     if (!isSafeRouteName(routeId)) {
