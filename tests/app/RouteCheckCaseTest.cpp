@@ -1,6 +1,6 @@
 // The route check and the start-up test for world files, one case per file in
 // tests/golden/route-check/: the route folder, the language, whether the start-up notice is
-// shown, and the message the user gets (none when the section is absent).
+// shown, the message the user gets (none when the section is absent) and the route's name.
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ class RouteCheckCase : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RouteCheckCase, MessageAndEndOfTheCase) {
     const std::vector<GoldenSection> sections =
-        caseSections("route-check/" + GetParam() + ".txt", {"usable-route", "options", "message"});
+        caseSections("route-check/" + GetParam() + ".txt", {"usable-route", "options", "message", "route-name"});
     TempRoute route;
     TempRoute outside;
     RunState state;
@@ -55,6 +55,8 @@ TEST_P(RouteCheckCase, MessageAndEndOfTheCase) {
     for (const GoldenSection& section : sections) {
         if (section.head.at(0) == "message") {
             expected += section.lines + "@@\n";
+        } else if (section.head.at(0) == "route-name") {
+            EXPECT_EQ(TextCodec::toUtf8(state.gstrRouteName), section.head.at(1));
         }
     }
     EXPECT_TRUE(sameLines(expected, messages));
