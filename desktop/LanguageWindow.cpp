@@ -27,9 +27,9 @@ void LanguageWindow::Form_Load() {
 
 void LanguageWindow::cmbLang_Click() {
     const auto items = ControlTable::control(ControlId::frmLang_cmbLang).items;
-    m_state.gstrLanguage = m_listIndex < 0 || m_listIndex >= static_cast<int>(items.size())
-                               ? std::string()
-                               : TextCodec::toUtf8(items[static_cast<std::size_t>(m_listIndex)]);
+    // No item (-1) is past the end as well.
+    const auto index = static_cast<std::size_t>(m_listIndex);
+    m_state.gstrLanguage = index < items.size() ? TextCodec::toUtf8(items[index]) : std::string();
 }
 
 void LanguageWindow::cmdOK_Click() {
