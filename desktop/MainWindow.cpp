@@ -178,14 +178,15 @@ bool MainWindow::checkRouteFolderSilently() {
 
 void MainWindow::cmbFuellstand_Click() {
     const int index = m_listIndex[slot(cmbFuellstand)];
-    m_state.gvarFuellstand = (index < 0 || index > 4) ? 0 : index;
+    // No item (-1) counts as the first level, as any index past the five would.
+    m_state.gvarFuellstand = static_cast<unsigned>(index) <= 4 ? index : 0;
 }
 
 void MainWindow::cmbLang_Click() {
     const int index = m_listIndex[slot(cmbLang)];
     const auto& items = m_listItems[slot(cmbLang)];
-    m_state.gstrLanguage =
-        index < 0 ? std::string() : TextCodec::toUtf8(items[static_cast<std::size_t>(index)]);
+    const auto item = static_cast<std::size_t>(index);  // no item (-1) is past the end
+    m_state.gstrLanguage = item < items.size() ? TextCodec::toUtf8(items[item]) : std::string();
     subSetLanguage(m_state.gstrLanguage);
 }
 
