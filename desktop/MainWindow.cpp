@@ -47,14 +47,14 @@ MainWindow::MainWindow(MainWindowView& view, FileSystem& fileSystem, Clock& cloc
       m_routeCheck(m_state, m_listing, m_fileSystem, m_program),
       m_worldFileTest(m_state, m_listing, m_fileSystem, m_program),
       m_feed(view, pace) {
-    // The model starts from the design, as the front has created the controls.
+    // The model starts from the design, as the front has created the controls; a list shows its
+    // first item until Form_Load selects one.
     for (const ControlDesign& control : ControlTable::controls()) {
         const std::size_t i = slot(control.id);
         m_enabled[i] = true;
         m_visible[i] = control.visible;
         m_place[i] = control.place;
         m_listItems[i].assign(control.items.begin(), control.items.end());
-        m_listIndex[i] = control.items.empty() ? -1 : 0;
     }
 }
 
