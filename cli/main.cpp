@@ -16,8 +16,7 @@ int main(int argc, char* argv[]) {
     veltrano::Terminal::prepareOutput();
 
     const std::vector<std::string> arguments = veltrano::CommandLine::arguments(argc, argv);
-    constexpr int kStandardError = 2;
     veltrano::CliProgram program(std::cout, std::cerr,
-                                 veltrano::Terminal::isTerminal(kStandardError));
+                                 veltrano::Terminal::standardErrorIsTerminal());
     return program.run(arguments);
 }

@@ -12,11 +12,11 @@
 
 namespace veltrano {
 
-bool Terminal::isTerminal(int fileDescriptor) {
+bool Terminal::standardErrorIsTerminal() {
 #ifdef _WIN32
-    return _isatty(fileDescriptor) != 0;
+    return _isatty(_fileno(stderr)) != 0;
 #else
-    return isatty(fileDescriptor) == 1;
+    return isatty(STDERR_FILENO) != 0;
 #endif
 }
 
