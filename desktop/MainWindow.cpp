@@ -77,9 +77,8 @@ void MainWindow::Form_Load() {
     }
     setAnimationInterval(0);
     setVisible(imgRunning01, true);
-    m_state.gvarFuellstand = 0;
     m_state.garrFuellstandCode = {u"0", u"1", u"2", u"4", u"8"};
-    selectListItem(cmbFuellstand, 0);
+    selectListItem(cmbFuellstand, 0);  // its click handler sets the fill level
     selectListItem(cmbLang, m_state.gstrLanguage == "deutsch" ? 1 : 0);
     // The route is the folder the program was started in, not the one that holds it.
     m_state.gstrRoutePath = NativePath::utf8(std::filesystem::current_path());
