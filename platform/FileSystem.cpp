@@ -134,20 +134,6 @@ IoResult writeBeside(FileSystem& fileSystem, const std::string& target,
     return renamed;
 }
 
-// Reads until `capacity` bytes are in or the file ends; `got` is less only at the end.
-IoResult readAtMost(InputFile& file, char* buffer, std::size_t capacity, std::size_t& got) {
-    got = 0;
-    std::size_t piece = 0;
-    do {
-        IoResult result = file.read(buffer + got, capacity - got, piece);
-        if (!result) {
-            return result;
-        }
-        got += piece;
-    } while (piece > 0 && got < capacity);
-    return IoResult::success();
-}
-
 // The size the file has now, or 0 when it cannot be told; only a hint for reserving room.
 std::size_t sizeHint(const std::string& path) {
     std::error_code ignored;
@@ -336,7 +322,8 @@ IoResult FileSystem::readText(const std::string& path, std::u16string& text) {
     // The first two bytes tell whether the rest can go straight into the text.
     char mark[2] = {};
     std::size_t marked = 0;
-    result = readAtMost(*file, mark, sizeof mark, marked);
+    // A read fills its buffer unless the file ends first.
+    result = file->read(mark, sizeof mark, marked);
     if (result && marked == sizeof mark && isUtf16LeMark(mark) && kLittleEndian) {
         return readUtf16LeRest(*file, path, text);
     }
