@@ -9,7 +9,6 @@ void DesktopProgramControl::showMessage(const std::u16string& text) {
 }
 
 void DesktopProgramControl::endProgram(int exitStatus) {
-    m_endRequested = true;
     m_view.endProgram(exitStatus);
 }
 

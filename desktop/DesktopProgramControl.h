@@ -9,8 +9,7 @@ namespace veltrano {
 class MainWindowView;
 
 // Message boxes and the end of the desktop program, as the start-up checks ask for them; both
-// go to the main window's view. Ending the program ends the process at once, so nothing runs
-// after it, unless a test view only records it: then endRequested() tells the callers.
+// go to the main window's view. Ending the program ends the process at once.
 class DesktopProgramControl : public ProgramControl {
   public:
     explicit DesktopProgramControl(MainWindowView& view) : m_view(view) {}
@@ -18,11 +17,8 @@ class DesktopProgramControl : public ProgramControl {
     void showMessage(const std::u16string& text) override;
     void endProgram(int exitStatus) override;
 
-    bool endRequested() const { return m_endRequested; }
-
   private:
     MainWindowView& m_view;
-    bool m_endRequested = false;
 };
 
 }  // namespace veltrano

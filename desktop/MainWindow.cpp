@@ -114,11 +114,7 @@ void MainWindow::cmdCorrectPickups_MouseUp(int /*Button*/, int /*Shift*/, float 
     const RunResult result = run.run();
     m_pace.stop();
     if (result.outcome == RunOutcome::RouteFolderUnusable) {
-        // The check has shown its message and ended the program already.
-        if (!m_program.endRequested()) {
-            m_program.endProgram(2);
-        }
-        return;
+        return;  // the check has shown its message and ended the program
     }
     m_feed.flush();
 }
