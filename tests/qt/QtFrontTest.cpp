@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -134,6 +135,9 @@ TEST_F(QtFront, ControlsShowButTheLaterWheelFramesTheRouteLabelNamesTheRoute) {
               std::filesystem::current_path().string());
     EXPECT_EQ(control("txtAnzeige").font().family(), "Courier New");
     EXPECT_EQ(control("txtAnzeige").font().pointSizeF(), 8.25);
+    // A list given new items shows none until one is selected.
+    window.setListItems(ControlId::cmbFuellstand, {u"a", u"b"});
+    EXPECT_EQ(static_cast<QComboBox&>(control("cmbFuellstand")).currentIndex(), -1);
     // The frames show their colour around the buttons they hold.
     const QImage shown = window.grab().toImage();
     EXPECT_EQ(shown.pixelColor(control("Picture1").pos() + QPoint(1, 1)), QColor(Qt::red));

@@ -11,14 +11,10 @@ namespace veltrano::test {
 class RecordingProgramControl : public ProgramControl {
   public:
     void showMessage(const std::u16string& text) override { messages.push_back(text); }
-    void endProgram(int exitStatus) override {
-        ended = true;
-        endStatus = exitStatus;
-    }
+    void endProgram(int exitStatus) override { endStatus = exitStatus; }
 
     std::vector<std::u16string> messages;
-    bool ended = false;
-    int endStatus = -1;
+    int endStatus = -1;  // -1: not ended
 };
 
 }  // namespace veltrano::test
