@@ -175,6 +175,7 @@ TEST_F(DesktopWindows, ProtocolBoxGetsWhatIsNewInFrontTheWholeTextAfterAnEditAnd
     view.box = u"edited by hand";
     window.boxTextChanged(txtAnzeige);
     show(u"four\r\n", 20);
+    show(u"", 20);  // nothing new: nothing to put in front
     show(u"five\r\n", 1);
     EXPECT_EQ(window.protocolBoxText(), protocol.text());
     window.click(cmdClear);

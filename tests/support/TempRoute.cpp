@@ -99,7 +99,7 @@ void TempRoute::writeBytes(const std::string& relative, std::string_view bytes) 
 }
 
 void TempRoute::writeUtf16(const std::string& relative, std::string_view utf8Text) const {
-    writeBytes(relative, utf16LeWithBom(utf8Text));
+    writeBytes(relative, TextCodec::encodeUtf16LeWithBom(TextCodec::fromUtf8(utf8Text)));
 }
 
 std::string TempRoute::readBytes(const std::string& relative) const {
@@ -132,10 +132,6 @@ void TempRoute::makeUsableRoute(const std::string& routeId) const {
     writeUtf16(routeId + ".tdb", "SIMISA@@@@@@@@@@JINX0T0t______\r\n\r\nTrackDB (\r\n)\r\n");
     writeUtf16(routeId + ".tit", "SIMISA@@@@@@@@@@JINX0T0t______\r\n\r\nTrItemTable (\r\n)\r\n");
     makeFolder("WORLD");
-}
-
-std::string utf16LeWithBom(std::string_view utf8Text) {
-    return TextCodec::encodeUtf16LeWithBom(TextCodec::fromUtf8(utf8Text));
 }
 
 }  // namespace veltrano::test

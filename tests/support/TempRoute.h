@@ -36,7 +36,4 @@ class TempRoute {
     std::string m_path;
 };
 
-// UTF-16LE bytes with byte-order mark for UTF-8 source text.
-std::string utf16LeWithBom(std::string_view utf8Text);
-
 }  // namespace veltrano::test
