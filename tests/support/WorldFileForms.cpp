@@ -94,7 +94,7 @@ std::string binaryBlock(const std::vector<std::string>& words, std::size_t& at,
     ++at;
     std::string bytes;
     appendLittleEndian(bytes, isKnown ? known->second : 0x400, 2);
-    appendLittleEndian(bytes, 0, 2);
+    appendLittleEndian(bytes, 0x0101, 2);  // flags, which a reader passes over
     appendLittleEndian(bytes, static_cast<std::uint32_t>(content.size()), 4);
     return bytes + content;
 }
