@@ -35,22 +35,23 @@ std::string newTemporaryFolder() {
     throw std::runtime_error("cannot create a temporary route folder");
 }
 
-// A write that never ends (a broken retry loop) stops the test at this size instead of filling
-// the disk: the process gets SIGXFSZ and the test fails.
-void limitFileSize() {
+// A write or a buffer that never ends (a broken loop) stops the test at these sizes, instead of
+// filling the disk or the memory: the process gets SIGXFSZ or an allocation fails. The
+// address sanitizer's shadow memory needs the address space unlimited.
+void limitRunaways() {
 #ifndef _WIN32
-    constexpr rlim_t kLargestTestFile = rlim_t{1} << 30;
-    static const bool limited = [] {
-        rlimit limit{kLargestTestFile, kLargestTestFile};
-        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }();
-    (void)limited;
+    const rlimit files{rlim_t{1} << 30, rlim_t{1} << 30};
+    (void)::setrlimit(RLIMIT_FSIZE, &files);
+#ifndef __SANITIZE_ADDRESS__
+    const rlimit memory{rlim_t{2} << 30, rlim_t{2} << 30};
+    (void)::setrlimit(RLIMIT_AS, &memory);
+#endif
 #endif
 }
 
 }  // namespace
 
-TempRoute::TempRoute() : m_path((limitFileSize(), newTemporaryFolder())) {}
+TempRoute::TempRoute() : m_path((limitRunaways(), newTemporaryFolder())) {}
 
 TempRoute::~TempRoute() {
     std::error_code ignored;
