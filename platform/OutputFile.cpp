@@ -89,7 +89,7 @@ OutputFile::~OutputFile() {
 }
 
 IoResult OutputFile::create(const std::string& path, const std::string& modelPath) {
-    if (m_descriptor >= 0) {
+    if (m_descriptor != -1) {
         return IoResult::fromErrno(EBUSY);
     }
 #ifdef _WIN32
