@@ -83,17 +83,17 @@ void WorldItemReader::skipToItemThatMayHold(std::string_view keyword) {
     const std::size_t size = m_buffer.size();
     const std::size_t lead = keyword.size() - 1;
     // The keyword's last byte is no letter, so it is looked for as it is, at memchr's speed.
-    for (std::size_t from = m_position + lead; from < size;) {
-        const void* hit = std::memchr(data + from, keyword.back(), size - from);
+    // Each pass goes on from the byte after the last hit.
+    for (std::size_t at = m_position + lead; at < size; ++at) {
+        const void* hit = std::memchr(data + at, keyword.back(), size - at);
         if (hit == nullptr) {
             break;
         }
-        const auto at = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+        at = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
         if (equalIgnoringAsciiCase(data + at - lead, keyword)) {
             m_position = itemStart(m_buffer, m_position, at - lead);
             return;
         }
-        from = at + 1;
     }
     // None in the block: only its last item, which may go on in the next block, is left.
     m_position = itemStart(m_buffer, m_position, size);
