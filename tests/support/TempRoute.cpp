@@ -13,6 +13,7 @@
 
 #ifndef _WIN32
 #include <sys/resource.h>
+#include <sys/time.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -35,9 +36,10 @@ std::string newTemporaryFolder() {
     throw std::runtime_error("cannot create a temporary route folder");
 }
 
-// A write or a buffer that never ends (a broken loop) stops the test at these sizes, instead of
-// filling the disk or the memory: the process gets SIGXFSZ or an allocation fails. The
-// address sanitizer's shadow memory needs the address space unlimited.
+// A write, a buffer or a loop that never ends (a broken loop) stops the test at these limits,
+// instead of filling the disk or the memory or waiting out the test's timeout: the process gets
+// SIGXFSZ or SIGXCPU, or an allocation fails. The address sanitizer's shadow memory needs the
+// address space unlimited, and its checks the time.
 void limitRunaways() {
 #ifndef _WIN32
     const rlimit files{rlim_t{1} << 30, rlim_t{1} << 30};
@@ -45,6 +47,11 @@ void limitRunaways() {
 #ifndef __SANITIZE_ADDRESS__
     const rlimit memory{rlim_t{2} << 30, rlim_t{2} << 30};
     (void)::setrlimit(RLIMIT_AS, &memory);
+    rusage used{};
+    ::getrusage(RUSAGE_SELF, &used);
+    const rlimit seconds{static_cast<rlim_t>(used.ru_utime.tv_sec + used.ru_stime.tv_sec + 30),
+                         RLIM_INFINITY};
+    (void)::setrlimit(RLIMIT_CPU, &seconds);
 #endif
 #endif
 }
