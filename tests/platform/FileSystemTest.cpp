@@ -82,6 +82,7 @@ TEST(FileSystem, RemovesOnlyTemporaryFilesOfThePattern) {
     test::TempRoute route;
     const Names kept = {".veltrano-.12.tmp",
                         ".veltrano-123.tmp",
+                        ".veltrano-ABC.tdb..tmp",
                         ".veltrano-ABC.tdb.12.tmp.bak",
                         ".veltrano-ABC.tdb.1x.tmp",
                         ".veltrano-ABC.tdb.tmp",
