@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <algorithm>
 
 #include "qt/WindowGeometry.h"
 
@@ -104,7 +103,8 @@ QtControls::QtControls(QWidget& window, WindowId id) {
         }
         m_widgets[slot(design.id)] = control;
     }
-    arrangeTabOrder(id);
+    // The table lists each window's controls in their tab order, and Qt's focus chain follows
+    // the order in which they were made.
 }
 
 QWidget* QtControls::create(const ControlDesign& design, QWidget& window) {
@@ -127,19 +127,6 @@ QWidget* QtControls::create(const ControlDesign& design, QWidget& window) {
             break;
     }
     return makeLabel(design, parent);
-}
-
-void QtControls::arrangeTabOrder(WindowId id) {
-    std::vector<const ControlDesign*> order;
-    for (const ControlDesign& design : ControlTable::controls()) {
-        if (design.window == id && design.tabIndex >= 0) {
-            order.push_back(&design);
-        }
-    }
-    std::ranges::sort(order, {}, &ControlDesign::tabIndex);
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(widget(order[i - 1]->id), widget(order[i]->id));
-    }
 }
 
 void QtControls::setCaption(ControlId control, const std::u16string& caption) {

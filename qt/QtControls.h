@@ -48,7 +48,6 @@ class QtControls {
         return static_cast<std::size_t>(indexOf(control));
     }
     QWidget* create(const ControlDesign& design, QWidget& window);
-    void arrangeTabOrder(WindowId id);
 
     std::array<QWidget*, kControlCount> m_widgets{};
     std::array<QTimer*, kControlCount> m_timers{};
