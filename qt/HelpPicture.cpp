@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "desktop/ControlTable.h"
@@ -24,7 +25,6 @@ using Content = HelpPictureContent;
 QFont fixedPitchFont(int pixelSize) {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
     font.setPixelSize(pixelSize);
     return font;
 }
@@ -35,15 +35,10 @@ QSize pixelSize(ControlId control) {
 
 // The control a section shows, as big as the main window shows it (the run button in its frame).
 int controlHeight(const HelpSection& section) {
-    switch (section.control) {
-        case HelpSection::Control::RunButton:
-            return pixelSize(ControlId::Picture2).height();
-        case HelpSection::Control::FillLevelList:
-            return pixelSize(ControlId::cmbFuellstand).height();
-        case HelpSection::Control::ChangeAllBox:
-            return pixelSize(ControlId::chkChangeAll).height();
-    }
-    return 0;
+    // In the order of HelpSection::Control.
+    constexpr std::array<ControlId, 3> kShown{ControlId::Picture2, ControlId::cmbFuellstand,
+                                              ControlId::chkChangeAll};
+    return pixelSize(kShown[static_cast<std::size_t>(section.control)]).height();
 }
 
 int sectionsHeight(const Content& content, const QFontMetrics& metrics) {

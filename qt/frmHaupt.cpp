@@ -33,9 +33,12 @@ using enum ControlId;
 
 // Qt numbers the three mouse buttons, and Shift, Ctrl and Alt from bit 25 on, as the MouseUp
 // handler counts them (Button 1 left, 2 right, 4 middle; Shift 1, Ctrl 2, Alt 4).
-static_assert(Qt::LeftButton == 1 && Qt::RightButton == 2 && Qt::MiddleButton == 4);
-static_assert(Qt::ShiftModifier == 1 << 25 && Qt::ControlModifier == 2 << 25 &&
-              Qt::AltModifier == 4 << 25);
+static_assert(Qt::LeftButton == 1);
+static_assert(Qt::RightButton == 2);
+static_assert(Qt::MiddleButton == 4);
+static_assert(Qt::ShiftModifier == 1 << 25);
+static_assert(Qt::ControlModifier == 2 << 25);
+static_assert(Qt::AltModifier == 4 << 25);
 
 int buttonArgument(Qt::MouseButton button) {
     return static_cast<int>(button) & 7;
