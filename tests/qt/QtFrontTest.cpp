@@ -188,6 +188,8 @@ TEST_F(QtFront, CtrlASelectsTheWholeBoxOtherKeysReachItUndoKeepsTheProgramsText)
     window.insertAtBoxFront(u"zero\r\n");
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&control("cmdClear"), Qt::Key_A, Qt::ControlModifier);  // not the box's key
+    EXPECT_FALSE(box.textCursor().hasSelection());
     box.setFocus();
     QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(box.textCursor().selectedText(), QStringLiteral("zero\u2029one\u2029two"));
