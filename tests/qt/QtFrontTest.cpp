@@ -188,7 +188,7 @@ TEST_F(QtFront, CtrlASelectsTheWholeBoxOtherKeysReachItUndoKeepsTheProgramsText)
     window.insertAtBoxFront(u"zero\r\n");
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&control("cmdClear"), Qt::Key_A, Qt::ControlModifier);  // not the box's key
+    QTest::keyClick(&control("cmdCorrectPickups"), Qt::Key_A, Qt::ControlModifier);
     EXPECT_FALSE(box.textCursor().hasSelection());
     box.setFocus();
     QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
