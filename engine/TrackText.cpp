@@ -55,22 +55,16 @@ std::map<std::size_t, TrackText::Replacement>::const_iterator TrackText::replace
     return candidate->second.end >= position ? candidate : m_replacements.end();
 }
 
-bool TrackText::overlapsReplacement(std::size_t first, std::size_t last) const {
-    auto after = m_replacements.upper_bound(last);
-    return after != m_replacements.begin() && std::prev(after)->second.end >= first;
-}
-
 std::optional<std::size_t> TrackText::findIdText(const std::u16string& id) {
     auto found = m_idTexts.find(id);
     if (found == m_idTexts.end()) {
         return std::nullopt;
     }
     const std::vector<std::size_t>& positions = found->second;
-    const std::size_t length = kIdOpening.size() + id.size() + 2;
-    // An id text inside a replaced field is gone for good, so the scan never has to go back.
+    // An id text inside a replaced field is gone for good, so the scan never has to go back. A
+    // field starts with its keyword, which an id text cannot hold, so the id text's start tells.
     std::size_t& next = m_firstLiveIdText[id];
-    while (next < positions.size() &&
-           overlapsReplacement(positions[next], positions[next] + length - 1)) {
+    while (next < positions.size() && replacementHolding(positions[next]) != m_replacements.end()) {
         ++next;
     }
     if (next == positions.size()) {
@@ -135,12 +129,9 @@ std::u16string TrackText::fieldText(const Field& field) const {
 }
 
 void TrackText::replaceField(const Field& field, std::u16string newText) {
-    auto first = m_replacements.lower_bound(field.start);
-    auto last = first;
-    while (last != m_replacements.end() && last->first <= field.end) {
-        ++last;
-    }
-    m_replacements.erase(first, last);
+    // Replaced fields inside this one go with it.
+    m_replacements.erase(m_replacements.lower_bound(field.start),
+                         m_replacements.upper_bound(field.end));
     m_replacements.emplace(field.start, Replacement{field.end, std::move(newText)});
 }
 

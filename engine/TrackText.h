@@ -51,7 +51,6 @@ class TrackText {
     // The replacement whose range holds `position`, if any.
     std::map<std::size_t, Replacement>::const_iterator replacementHolding(
         std::size_t position) const;
-    bool overlapsReplacement(std::size_t first, std::size_t last) const;
 
     std::u16string m_text;
     std::unordered_map<std::u16string, std::vector<std::size_t>> m_idTexts;
