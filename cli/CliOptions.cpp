@@ -70,11 +70,9 @@ bool takesValue(const OptionRow& row) {
 
 // "--name", or "--name=value" (refused later for an option without a value).
 const OptionRow* findOption(const std::string& argument) {
+    const std::string_view name = std::string_view(argument).substr(0, argument.find('='));
     for (const OptionRow& row : kOptions) {
-        const bool withValue = argument.size() > row.name.size() &&
-                               argument.compare(0, row.name.size(), row.name) == 0 &&
-                               argument[row.name.size()] == '=';
-        if (argument == row.name || withValue) {
+        if (name == row.name) {
             return &row;
         }
     }
