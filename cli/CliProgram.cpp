@@ -1,6 +1,5 @@
 #include "cli/CliProgram.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -43,8 +42,9 @@ std::optional<std::string> routeFolderPath(const std::string& routeDir, std::str
     // Joins use the platform's separator; Windows accepts "/" in the given folder too.
     const fs::path folder = (error ? path.lexically_normal() : resolved).make_preferred();
     std::string text = NativePath::utf8(folder);
-    // A root keeps its separator: "C:" alone would name the current folder of drive C.
-    const std::size_t root = std::max<std::size_t>(NativePath::utf8(folder.root_path()).size(), 1);
+    // A root keeps its separator: "C:" alone would name the current folder of drive C. The
+    // folder is absolute, so it has a root.
+    const std::size_t root = NativePath::utf8(folder.root_path()).size();
     while (text.size() > root && text.back() == FileSystem::separator()) {
         text.pop_back();
     }
