@@ -80,8 +80,7 @@ ClockReading Clock::now() const {
     using namespace std::chrono;
     // Calendar time and fraction come from one reading, so they can never straddle a second.
     const system_clock::time_point reading = system_clock::now();
-    const auto wholeSeconds = time_point_cast<seconds>(reading);
-    const auto whole = wholeSeconds > reading ? wholeSeconds - seconds(1) : wholeSeconds;
+    const auto whole = floor<seconds>(reading);
     const double fraction = duration<double>(reading - whole).count();
 
     ClockReading result;
@@ -110,13 +109,9 @@ std::string Clock::longTime(const std::tm& local) const {
 }
 
 char Clock::decimalSeparator() const {
-    const std::lconv* conventions = std::localeconv();
+    const char* separator = std::localeconv()->decimal_point;
     // A separator of more than one byte cannot stand in a char; the point is the safe choice.
-    if (conventions == nullptr || conventions->decimal_point == nullptr ||
-        std::strlen(conventions->decimal_point) != 1) {
-        return '.';
-    }
-    return conventions->decimal_point[0];
+    return std::strlen(separator) == 1 ? separator[0] : '.';
 }
 
 std::string Clock::yymmdd(const std::tm& local) {
