@@ -1,5 +1,7 @@
 #include "platform/CommandLine.h"
 
+#include <algorithm>
+
 #ifdef _WIN32
 #include <windows.h>
 // After windows.h, which it needs.
@@ -23,7 +25,8 @@ std::vector<std::string> CommandLine::arguments(int argc, char* argv[]) {
         return result;
     }
 #endif
-    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+    // A program started with no arguments at all has not even its name.
+    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
 }
 
 }  // namespace veltrano
