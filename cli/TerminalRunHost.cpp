@@ -38,23 +38,6 @@ void TerminalRunHost::setStatusLine(const std::u16string& text) {
     m_lineDrawn = true;
 }
 
-std::u16string TerminalRunHost::protocolBoxText() {
-    if (m_shownProtocol == nullptr) {
-        return {};
-    }
-    // The protocol only grows at the front, so what was shown is still its tail.
-    std::u16string text = m_shownProtocol->text();
-    if (text.size() >= m_shownLength) {
-        text.erase(0, text.size() - m_shownLength);
-    }
-    return text;
-}
-
-void TerminalRunHost::showProtocol(const Protocol& protocol) {
-    m_shownProtocol = &protocol;
-    m_shownLength = protocol.length();
-}
-
 bool TerminalRunHost::checkRouteFolderSilently() {
     return m_routeFolderCheck.subCheckRouteFolder(false);
 }

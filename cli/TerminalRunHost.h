@@ -11,17 +11,17 @@
 namespace veltrano {
 
 // Hosts a correction run in a terminal. The status line is drawn as one live line on the error
-// stream when that is a terminal; otherwise it is only remembered. The protocol is not copied
-// at every show: the run's Protocol object is read once, at the end.
+// stream when that is a terminal; otherwise it is only remembered.
 class TerminalRunHost : public RunHost {
   public:
     TerminalRunHost(RouteFolderCheck& routeFolderCheck, bool changeAll, std::ostream& errorStream,
                     bool liveStatusLine);
 
     void setStatusLine(const std::u16string& text) override;
-    // The text last shown; empty before the first show, so a run starts a fresh protocol.
-    std::u16string protocolBoxText() override;
-    void showProtocol(const Protocol& protocol) override;
+    // A host serves one run and has no box to keep an earlier protocol in: the run starts a
+    // fresh one, and its Protocol object is read once, at the end.
+    std::u16string protocolBoxText() override { return {}; }
+    void showProtocol(const Protocol&) override {}
     void yieldToEvents() override {}
     void setAnimationInterval(int) override {}
     void setBusyPointer(bool) override {}
@@ -48,8 +48,6 @@ class TerminalRunHost : public RunHost {
     bool m_liveStatusLine;
     bool m_lineDrawn = false;
     std::u16string m_statusLine;
-    const Protocol* m_shownProtocol = nullptr;
-    std::size_t m_shownLength = 0;
 };
 
 }  // namespace veltrano
