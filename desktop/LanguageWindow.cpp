@@ -37,7 +37,7 @@ void LanguageWindow::cmdOK_Click() {
 }
 
 void LanguageWindow::click(ControlId control) {
-    if (control == ControlId::frmLang_cmdOK && m_view != nullptr) {
+    if (control == ControlId::frmLang_cmdOK) {
         cmdOK_Click();
     }
 }

@@ -45,7 +45,10 @@ class DesktopWindows : public ::testing::Test {
     // Form_Load, with the language window answered as a user would.
     void load(const std::string& language) {
         if (language == "deutsch") {
-            view.frmLang.onShow = [](LanguageWindow& w) { w.listIndexChanged(frmLang_cmbLang, 1); };
+            view.frmLang.onShow = [](LanguageWindow& w) {
+                w.click(frmLang_cmbLang);  // only OK closes the window
+                w.listIndexChanged(frmLang_cmbLang, 1);
+            };
         }
         window.Form_Load();
     }
