@@ -23,11 +23,13 @@ void RecordingLanguageView::showCentred() {
 void RecordingView::insertAtBoxFront(const std::u16string& text) {
     write("box insert " + logForm(text));
     box.insert(0, text);
+    onBoxChanged();
 }
 
 void RecordingView::replaceBoxText(const std::u16string& text) {
     write("box replace " + logForm(text));
     box = text;
+    onBoxChanged();
 }
 
 void RecordingView::processPendingEvents() {

@@ -147,6 +147,8 @@ class RecordingView : public Recorder<MainWindowView> {
     std::vector<std::string> log;
     std::u16string box;
     std::function<void()> onPendingEvents = [] {};
+    // A text box raises its change event for the program's writes as well.
+    std::function<void()> onBoxChanged = [] {};
     RecordingLanguageView frmLang{log, "frmLang"};
     RecordingHelpView frmHilfe{log, "frmHilfe"};
     HelpWindow* help = nullptr;

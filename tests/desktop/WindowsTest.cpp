@@ -32,6 +32,7 @@ class DesktopWindows : public ::testing::Test {
   protected:
     DesktopWindows() : m_previous(std::filesystem::current_path()) {
         std::filesystem::current_path(route.path());
+        view.onBoxChanged = [this] { window.boxTextChanged(txtAnzeige); };
     }
     ~DesktopWindows() override { std::filesystem::current_path(m_previous); }
 
