@@ -26,10 +26,9 @@ class ProtocolBoxFeed {
     void flush();
     // The box was emptied by program, and the protocol with it.
     void clear();
-    // The box text changed: an edit by the user unless this feed is writing it.
-    void boxChanged();
-    // True while the feed writes to the box.
-    bool writing() const { return m_writing; }
+    // The box text changed. A change the feed's own write raises is overruled as the write
+    // ends; any other is the user's edit.
+    void boxChanged() { m_boxHoldsShownProtocol = false; }
 
   private:
     MainWindowView& m_view;
@@ -38,7 +37,6 @@ class ProtocolBoxFeed {
     std::optional<std::chrono::steady_clock::time_point> m_lastWrite;
     std::size_t m_shownLength = 0;
     bool m_boxHoldsShownProtocol = true;
-    bool m_writing = false;
 };
 
 }  // namespace veltrano
