@@ -40,15 +40,13 @@ std::optional<std::string> routeFolderPath(const std::string& routeDir, std::str
     }
     fs::path resolved = fs::weakly_canonical(path, error);
     // Joins use the platform's separator; Windows accepts "/" in the given folder too.
-    const fs::path folder = (error ? path.lexically_normal() : resolved).make_preferred();
-    std::string text = NativePath::utf8(folder);
-    // A root keeps its separator: "C:" alone would name the current folder of drive C. The
-    // folder is absolute, so it has a root.
-    const std::size_t root = NativePath::utf8(folder.root_path()).size();
-    while (text.size() > root && text.back() == FileSystem::separator()) {
-        text.pop_back();
+    fs::path folder = (error ? path.lexically_normal() : resolved).make_preferred();
+    // A normal path ends in at most one separator. A root keeps it: "C:" alone would name the
+    // current folder of drive C.
+    if (folder.has_relative_path() && !folder.has_filename()) {
+        folder = folder.parent_path();
     }
-    return text;
+    return NativePath::utf8(folder);
 }
 
 // The run state as the desktop program's start-up and language switch leave it.
