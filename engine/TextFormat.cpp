@@ -47,17 +47,8 @@ std::u16string TextFormat::toUpperAscii(std::u16string_view text) {
 
 std::size_t TextFormat::findIgnoringCase(std::u16string_view text, std::u16string_view upperKey,
                                          std::size_t from) {
-    if (upperKey.empty()) {
-        return from <= text.size() ? from : std::u16string_view::npos;
-    }
-    const char16_t first = upperKey.front();
-    const char16_t firstLower = (first >= u'A' && first <= u'Z') ? char16_t(first + 32) : first;
     for (std::size_t i = from; i + upperKey.size() <= text.size(); ++i) {
-        char16_t c = text[i];
-        if (c != first && c != firstLower) {
-            continue;
-        }
-        std::size_t k = 1;
+        std::size_t k = 0;
         while (k < upperKey.size() && upperAscii(text[i + k]) == upperKey[k]) {
             ++k;
         }
@@ -120,9 +111,6 @@ std::u16string TextFormat::upToTwoDecimals(double value, char separator) {
 }
 
 std::u16string TextFormat::countText(double value) {
-    if (value == std::floor(value) && std::fabs(value) < 9.0e15) {
-        return fromAscii(std::to_string(static_cast<long long>(value)));
-    }
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.15g", value);
     return fromAscii(buffer);

@@ -22,5 +22,11 @@ TEST(TextFormat, UpToTwoDecimalsKeepsTheSeparatorAndDropsNeedlessZeros) {
     }
 }
 
+// A key is found in any letter case up to the text's very end, and only whole.
+TEST(TextFormat, FindIgnoringCaseMatchesTheWholeKeyUpToTheEnd) {
+    EXPECT_EQ(TextFormat::findIgnoringCase(u"XICKUPITEM PickupItem", u"PICKUPITEM"), 11u);
+    EXPECT_EQ(TextFormat::findIgnoringCase(u"PickupIte", u"PICKUPITEM"), std::u16string::npos);
+}
+
 }  // namespace
 }  // namespace veltrano::test
