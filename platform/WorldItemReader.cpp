@@ -18,13 +18,17 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// True when one of the eight bytes of `word` equals `byte` (exact: a borrow can mark a wrong
-// position, never a missing one).
-bool holdsByte(std::uint64_t word, unsigned char byte) {
+bool isDelimiter(char c) {
+    return c == ',' || c == '\r' || c == '\n';
+}
+
+// Nonzero exactly when one of the eight bytes of `word` equals `byte` (a borrow can mark a
+// wrong position, never miss one).
+std::uint64_t byteMatches(std::uint64_t word, unsigned char byte) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ull;
     constexpr std::uint64_t kHighs = 0x8080808080808080ull;
     const std::uint64_t equal = word ^ (kOnes * byte);
-    return ((equal - kOnes) & ~equal & kHighs) != 0;
+    return (equal - kOnes) & ~equal & kHighs;
 }
 
 // The next comma, CR or LF at or after `from`; npos when there is none. Eight bytes are tested
@@ -34,21 +38,16 @@ std::size_t findDelimiter(const std::string& buffer, std::size_t from) {
     for (; at + sizeof(std::uint64_t) <= buffer.size(); at += sizeof(std::uint64_t)) {
         std::uint64_t word = 0;
         std::memcpy(&word, buffer.data() + at, sizeof word);
-        if (holdsByte(word, ',') || holdsByte(word, '\r') || holdsByte(word, '\n')) {
+        if (byteMatches(word, ',') | byteMatches(word, '\r') | byteMatches(word, '\n')) {
             break;
         }
     }
     for (; at < buffer.size(); ++at) {
-        const char c = buffer[at];
-        if (c == ',' || c == '\r' || c == '\n') {
+        if (isDelimiter(buffer[at])) {
             return at;
         }
     }
     return std::string::npos;
-}
-
-bool isDelimiter(char c) {
-    return c == ',' || c == '\r' || c == '\n';
 }
 
 char upperAscii(char c) {
@@ -116,10 +115,11 @@ IoResult WorldItemReader::open(const std::string& path) {
 // place of the data. One that does not decode whole (or is too large to) holds no item then, so
 // it fails the header test as a damaged file: read as stored, a binary one would pass it.
 IoResult WorldItemReader::decodeIfStoredOtherwise() {
-    while (!m_eof && m_buffer.size() < WorldFileDecoder::kSignatureSize) {
-        if (IoResult read = appendBlock(); !read) {
-            return read;
-        }
+    // A read fills its block unless the file ends first, so the first block holds the
+    // signature of any file long enough to have one.
+    static_assert(kBlockSize >= WorldFileDecoder::kSignatureSize);
+    if (IoResult read = appendBlock(); !read) {
+        return read;
     }
     if (!WorldFileDecoder::isStoredOtherwise(m_buffer)) {
         return IoResult::success();
