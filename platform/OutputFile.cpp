@@ -35,18 +35,29 @@ IoResult createExclusive(const std::string& path, const std::string& modelPath, 
     return error == 0 ? IoResult::success() : IoResult::fromErrno(error);
 }
 
-// The C runtime's descriptors; _commit() is FlushFileBuffers on the file's handle.
+// The C runtime's descriptors; _commit() is FlushFileBuffers on the file's handle. The runtime
+// stops the program on a closed descriptor where POSIX answers EBADF, so that is checked here.
+bool isClosed(int descriptor) {
+    if (descriptor < 0) {
+        errno = EBADF;
+        return true;
+    }
+    return false;
+}
+
 long long systemWrite(int descriptor, const char* data, std::size_t size) {
     constexpr std::size_t kLargestWrite = std::size_t{1} << 30;
-    return _write(descriptor, data, static_cast<unsigned>(std::min(size, kLargestWrite)));
+    return isClosed(descriptor)
+               ? -1
+               : _write(descriptor, data, static_cast<unsigned>(std::min(size, kLargestWrite)));
 }
 
 int syncToDisk(int descriptor) {
-    return _commit(descriptor);
+    return isClosed(descriptor) ? -1 : _commit(descriptor);
 }
 
 int closeDescriptor(int descriptor) {
-    return _close(descriptor);
+    return isClosed(descriptor) ? -1 : _close(descriptor);
 }
 
 #else
@@ -125,9 +136,6 @@ IoResult OutputFile::create(const std::string& path, const std::string& modelPat
 }
 
 IoResult OutputFile::write(const char* data, std::size_t size) {
-    if (m_descriptor < 0) {
-        return IoResult::fromErrno(EBADF);
-    }
     std::size_t written = 0;
     while (written < size) {
         const long long count = writeSome(data + written, size - written);
@@ -152,9 +160,6 @@ long long OutputFile::writeSome(const char* data, std::size_t size) {
 }
 
 IoResult OutputFile::flush() {
-    if (m_descriptor < 0) {
-        return IoResult::fromErrno(EBADF);
-    }
     while (syncToDisk(m_descriptor) != 0) {
         if (errno != EINTR) {
             return IoResult::fromErrno(errno);
@@ -164,9 +169,6 @@ IoResult OutputFile::flush() {
 }
 
 IoResult OutputFile::close() {
-    if (m_descriptor < 0) {
-        return IoResult::fromErrno(EBADF);
-    }
     const int descriptor = m_descriptor;
     m_descriptor = -1;
     // After a failed close(2) the descriptor is gone all the same; it must not be retried.
