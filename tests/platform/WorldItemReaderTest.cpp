@@ -83,12 +83,5 @@ TEST(WorldItemReader, SkippingStopsAtTheItemThatMayHoldTheKeyword) {
               (std::vector<std::string>{"a", "Pickup (", "b pICKUP (", "d"}));
 }
 
-TEST(WorldItemReader, MissingFileFailsToOpenWithTheSystemMessage) {
-    FileSystem fileSystem;
-    WorldItemReader reader(fileSystem);
-    EXPECT_EQ(reader.open("/nonexistent/x.w").cause(), "No such file or directory");
-    EXPECT_TRUE(reader.atEnd());
-}
-
 }  // namespace
 }  // namespace veltrano
