@@ -1,5 +1,5 @@
-// The POSIX file service: the English system messages, the atomic replace keeping permission
-// bits, names found without regard to letter case, stale temporary files, links out of a root.
+// The POSIX file service: a folder made where one is, the atomic replace keeping permission bits,
+// names found without regard to letter case, stale temporary files, links out of a root.
 
 #include "platform/FileSystem.h"
 
@@ -20,20 +20,6 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(FileSystem, FailuresCarryTheEnglishSystemMessage) {
-    test::TempRoute route;
-    route.writeBytes("file", "x");
-    FileSystem fileSystem;
-    FolderEntries entries;
-    std::string bytes;
-    EXPECT_EQ(fileSystem.listFolder(route.pathOf("no"), entries).cause(),
-              "No such file or directory");
-    EXPECT_EQ(fileSystem.readFile(route.path(), bytes).cause(), "Is a directory");
-    EXPECT_EQ(fileSystem.createFolder(route.pathOf("file")).cause(), "File exists");
-    EXPECT_EQ(IoResult::fromErrno(EACCES).cause(), "Permission denied");
-}
-
-// A backup makes its folder when it finds none, but another run may make it in between.
 TEST(FileSystem, CreateFolderWhereOneAlreadyIsSucceedsAndKeepsItsFiles) {
     test::TempRoute route;
     route.writeBytes("save/ABC.tdb", "x");
