@@ -10,15 +10,23 @@ namespace veltrano::test {
 class FixedClock : public Clock {
   public:
     // 4 December 2026, 06:10:23 local time.
-    FixedClock();
+    FixedClock() { setLocal(2026, 12, 4, 6, 10, 23); }
 
-    ClockReading now() const override;
+    ClockReading now() const override { return {local, secondsSinceMidnight}; }
     std::string shortDate(const std::tm&) const override { return dateText; }
     std::string longTime(const std::tm&) const override { return timeText; }
     char decimalSeparator() const override { return separator; }
 
     // Sets the calendar time of every reading.
-    void setLocal(int year, int month, int day, int hour, int minute, int second);
+    void setLocal(int year, int month, int day, int hour, int minute, int second) {
+        local = std::tm{};
+        local.tm_year = year - 1900;
+        local.tm_mon = month - 1;
+        local.tm_mday = day;
+        local.tm_hour = hour;
+        local.tm_min = minute;
+        local.tm_sec = second;
+    }
 
     std::tm local{};
     double secondsSinceMidnight = 22223.0;
