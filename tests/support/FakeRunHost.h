@@ -16,7 +16,8 @@ namespace veltrano::test {
 // messages recorded.
 class FakeRunHost : public RunHost {
   public:
-    FakeRunHost(RunState& state, FileSystem& fileSystem);
+    FakeRunHost(RunState& state, FileSystem& fileSystem)
+        : m_listing(fileSystem), m_check(state, m_listing, fileSystem, program) {}
 
     void setStatusLine(const std::u16string& text) override { statusLine = text; }
     std::u16string protocolBoxText() override { return boxText; }
@@ -26,7 +27,7 @@ class FakeRunHost : public RunHost {
     void setBusyPointer(bool /*busy*/) override {}
     void repaint() override {}
     int changeAllValue() override { return changeAll; }
-    bool checkRouteFolderSilently() override;
+    bool checkRouteFolderSilently() override { return m_check.subCheckRouteFolder(false); }
 
     std::u16string boxText;
     std::u16string statusLine;  // the last one shown
