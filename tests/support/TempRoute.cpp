@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "platform/FileSystem.h"
+#include "platform/NativePath.h"
 #include "platform/TextCodec.h"
 
 #ifndef _WIN32
@@ -70,18 +71,6 @@ TempRoute::~TempRoute() {
     fs::remove_all(m_path, ignored);
 }
 
-namespace {
-// Names are UTF-8 here as in the program; a std::string path would take the system's code page
-// on Windows.
-fs::path native(const std::string& utf8Path) {
-    return fs::path(std::u8string(utf8Path.begin(), utf8Path.end()));
-}
-std::string utf8Name(const fs::path& path) {
-    const std::u8string name = path.u8string();
-    return std::string(name.begin(), name.end());
-}
-}  // namespace
-
 std::string TempRoute::pathOf(const std::string& relative) const {
     if (relative.empty()) {
         return m_path;
@@ -93,16 +82,16 @@ std::string TempRoute::pathOf(const std::string& relative) const {
 }
 
 void TempRoute::makeFolder(const std::string& relative) const {
-    fs::create_directories(native(pathOf(relative)));
+    fs::create_directories(NativePath::of(pathOf(relative)));
 }
 
 void TempRoute::writeBytes(const std::string& relative, std::string_view bytes) const {
-    const fs::path target = native(pathOf(relative));
+    const fs::path target = NativePath::of(pathOf(relative));
     fs::create_directories(target.parent_path());
     std::ofstream out(target, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) {
-        throw std::runtime_error("cannot write " + utf8Name(target));
+        throw std::runtime_error("cannot write " + NativePath::utf8(target));
     }
 }
 
@@ -111,7 +100,7 @@ void TempRoute::writeUtf16(const std::string& relative, std::string_view utf8Tex
 }
 
 std::string TempRoute::readBytes(const std::string& relative) const {
-    std::ifstream in(native(pathOf(relative)), std::ios::binary);
+    std::ifstream in(NativePath::of(pathOf(relative)), std::ios::binary);
     if (!in) {
         throw std::runtime_error("cannot read " + pathOf(relative));
     }
@@ -128,8 +117,8 @@ std::string TempRoute::readUtf16(const std::string& relative) const {
 
 std::vector<std::string> TempRoute::list(const std::string& relative) const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(native(pathOf(relative)))) {
-        names.push_back(utf8Name(entry.path().filename()));
+    for (const auto& entry : fs::directory_iterator(NativePath::of(pathOf(relative)))) {
+        names.push_back(NativePath::utf8(entry.path().filename()));
     }
     std::sort(names.begin(), names.end());
     return names;
