@@ -95,15 +95,14 @@ std::string replacedAll(std::string text, const std::string& what, const std::st
 ::testing::AssertionResult sameLines(const std::string& expected, const std::string& actual) {
     const std::vector<std::string> want = splitLines(expected);
     const std::vector<std::string> got = splitLines(actual);
-    for (std::size_t i = 0; i < std::max(want.size(), got.size()); ++i) {
-        if (i >= want.size() || i >= got.size() || want[i] != got[i]) {
-            return ::testing::AssertionFailure()
-                   << "line " << i + 1 << " differs\n  expected: "
-                   << (i < want.size() ? "\"" + want[i] + "\"" : "(end)")
-                   << "\n  actual:   " << (i < got.size() ? "\"" + got[i] + "\"" : "(end)");
-        }
+    const auto [w, g] = std::ranges::mismatch(want, got);
+    if (w == want.end() && g == got.end()) {
+        return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "line " << w - want.begin() + 1
+           << " differs\n  expected: " << (w == want.end() ? "(end)" : "\"" + *w + "\"")
+           << "\n  actual:   " << (g == got.end() ? "(end)" : "\"" + *g + "\"");
 }
 
 std::vector<GoldenSection> caseSections(const std::string& relative,
