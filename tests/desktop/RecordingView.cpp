@@ -7,11 +7,7 @@
 namespace veltrano::test {
 
 std::string logForm(const std::u16string& text) {
-    std::string out;
-    for (const char c : TextCodec::toUtf8(text)) {
-        out += c == '\r' ? std::string("\\r") : c == '\n' ? std::string("\\n") : std::string(1, c);
-    }
-    return out;
+    return replacedAll(replacedAll(TextCodec::toUtf8(text), "\r", "\\r"), "\n", "\\n");
 }
 
 void RecordingLanguageView::showCentred() {
