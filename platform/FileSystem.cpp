@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -71,24 +72,12 @@ bool isWithin(const fs::path& path, const fs::path& root) {
     return true;
 }
 
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 bool equalIgnoringAsciiCase(const std::string& left, const std::string& right) {
-    if (left.size() != right.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < left.size(); ++i) {
-        char a = left[i];
-        char b = right[i];
-        if (a >= 'A' && a <= 'Z') {
-            a = static_cast<char>(a - 'A' + 'a');
-        }
-        if (b >= 'A' && b <= 'Z') {
-            b = static_cast<char>(b - 'A' + 'a');
-        }
-        if (a != b) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::equal(left, right, {}, lowerAscii, lowerAscii);
 }
 
 // ".veltrano-<name>.<pid>.tmp" and nothing looser: a user's own file must never match.
@@ -234,11 +223,7 @@ IoResult FileSystem::listFolder(const std::string& path, FolderEntries& entries)
 IoResult FileSystem::fileSize(const std::string& path, std::uintmax_t& size) {
     std::error_code error;
     size = fs::file_size(NativePath::of(path), error);
-    if (error) {
-        size = 0;
-        return fromErrorCode(error);
-    }
-    return IoResult::success();
+    return error ? fromErrorCode(error) : IoResult::success();
 }
 
 IoResult FileSystem::readFile(const std::string& path, std::string& bytes) {

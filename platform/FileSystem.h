@@ -36,7 +36,7 @@ class FileSystem {
     // True for a regular file (a link to one counts); false for folders and missing paths.
     virtual bool fileExists(const std::string& path);
     virtual IoResult listFolder(const std::string& path, FolderEntries& entries);
-    // The size of the file `path` in bytes; 0 after a failure.
+    // The size of the file `path` in bytes; meaningless after a failure.
     virtual IoResult fileSize(const std::string& path, std::uintmax_t& size);
     // The whole file; built from openInput() and the file's reads.
     virtual IoResult readFile(const std::string& path, std::string& bytes);

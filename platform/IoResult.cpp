@@ -77,7 +77,8 @@ std::string systemEnglishMessage(DWORD errorCode) {
 
 IoResult IoResult::fromErrno(int errorNumber) {
     const char* description = englishDescription(errorNumber);
-    if (description == nullptr || *description == '\0') {
+    // glibc has no text for a number it does not know.
+    if (description == nullptr) {
         return failure("Operating system error " + std::to_string(errorNumber));
     }
     return failure(description);
