@@ -255,6 +255,7 @@ TEST(YieldPacerInARun, WindowGetsItsEventsAgainAfterTheFirstYield) {
     window.mouseUp(cmdCorrectPickups, 1, 0, 10, 10);
     EXPECT_GE(events, 2);
     EXPECT_FALSE(pacer.running());
+    EXPECT_FALSE(pacer.takeDue());  // a stopped beat is never due
 }
 
 }  // namespace
