@@ -138,7 +138,7 @@ int CliProgram::restoreRun(const CliOptions& options) {
         return *refused;
     }
     Clock clock;
-    TerminalRunHost host(route.routeFolderCheck, false, m_errorOutput, false);
+    TerminalRunHost host(route.routeFolderCheck, m_errorOutput);
     const RestoreResult result =
         TrackFileRestore(route.state, host, route.fileSystem, clock, options.dryRun)
             .restore(options.restoreStamp);
@@ -175,7 +175,7 @@ int CliProgram::correctPickups(const CliOptions& options) {
     }
 
     Clock clock;
-    TerminalRunHost host(route.routeFolderCheck, options.changeAll, m_errorOutput,
+    TerminalRunHost host(route.routeFolderCheck, m_errorOutput, options.changeAll,
                          m_errorIsTerminal);
     const RunResult result = CorrectionRun(state, host, route.fileSystem, clock,
                                            RunOptions{options.dryRun, options.readAllWorldFiles})

@@ -19,8 +19,8 @@ bool isLowSurrogate(char16_t unit) {
 
 }  // namespace
 
-TerminalRunHost::TerminalRunHost(RouteFolderCheck& routeFolderCheck, bool changeAll,
-                                 std::ostream& errorStream, bool liveStatusLine)
+TerminalRunHost::TerminalRunHost(RouteFolderCheck& routeFolderCheck, std::ostream& errorStream,
+                                 bool changeAll, bool liveStatusLine)
     : m_routeFolderCheck(routeFolderCheck),
       m_changeAll(changeAll),
       m_errorStream(errorStream),

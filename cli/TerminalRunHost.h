@@ -14,8 +14,9 @@ namespace veltrano {
 // stream when that is a terminal; otherwise it is only remembered.
 class TerminalRunHost : public RunHost {
   public:
-    TerminalRunHost(RouteFolderCheck& routeFolderCheck, bool changeAll, std::ostream& errorStream,
-                    bool liveStatusLine);
+    // A restore draws no status line and reads no option: it needs neither flag.
+    TerminalRunHost(RouteFolderCheck& routeFolderCheck, std::ostream& errorStream,
+                    bool changeAll = false, bool liveStatusLine = false);
 
     void setStatusLine(const std::u16string& text) override;
     // A host serves one run and has no box to keep an earlier protocol in: the run starts a

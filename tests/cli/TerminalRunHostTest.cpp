@@ -24,7 +24,7 @@ TEST(TerminalRunHost, LiveStatusLineOnlyOnATerminalRedrawnInPlaceAndCleared) {
     const std::size_t width = TerminalRunHost::terminalColumns();
     for (const bool terminal : {false, true}) {
         std::ostringstream err;
-        TerminalRunHost host(check, terminal, err, terminal);
+        TerminalRunHost host(check, err, terminal, terminal);
         host.endLiveLine();  // nothing drawn yet: nothing to clear
         host.setStatusLine(u"Erfasse Pickups in tdb-Datei");
         // As wide as the terminal: the cursor would wrap it and the redraw leave it standing.
