@@ -127,9 +127,8 @@ void frmHaupt::releaseOverRunButton(QEvent* event) {
         return;
     }
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    // The button is drawn released before the run starts; released, it makes no click of the
-    // event when the event goes on to it after the run.
-    button->setDown(false);
+    // The run locks the button at once, which draws it released, so the event makes no click
+    // when it goes on to the button after the run.
     const QPointF position = mouse->position();
     m_model->mouseUp(cmdCorrectPickups, buttonArgument(mouse->button()),
                      shiftArgument(mouse->modifiers()),
