@@ -31,10 +31,10 @@ struct Route {
     FixedClock clock;
 
     Files files() const { return {folder.readBytes("R.tit"), folder.readBytes("R.tdb")}; }
-    RestoreResult restore(const std::string& stamp) {
+    RestoreResult restore(const std::string& stamp, int hour = 12) {
         state.gstrLanguage = "english";
         state.gstrSaveFolder = u"_Saved_tdb_und_tit_files_before_pickup_correction";
-        clock.setLocal(2026, 12, 4, 12, 0, 0);
+        clock.setLocal(2026, 12, 4, hour, 0, 0);
         // The folder check is the CLI's, before the restore; here it reads the disk unfailed.
         FakeRunHost host(state, plain);
         EXPECT_TRUE(host.checkRouteFolderSilently());
@@ -88,6 +88,15 @@ TEST(TrackFileRestore, PutsBackTheEarliestCopyOfTheRunOrLater) {
         EXPECT_EQ(result.problems.empty() ? "" : TextCodec::toUtf8(result.problems[0]),
                   row.problem);
     }
+}
+
+// The restore's own backups would take the name of the copies of 10:00 in a clock that stands
+// at that second: it waits for the next second, and gives up unchanged when none comes.
+TEST(TrackFileRestore, BackupsInTheSecondOfACopyWaitForTheNext) {
+    Route route;
+    const RestoreResult result = route.restore("261204-110000", 10);
+    EXPECT_EQ(result.outcome, RestoreOutcome::FileError);
+    EXPECT_EQ(route.files(), Files("t1", "d2"));
 }
 
 #ifndef _WIN32
