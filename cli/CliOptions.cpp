@@ -25,8 +25,10 @@ struct OptionRow {
     std::string_view values;                  // what its value may be; empty: it takes none
     bool (*accepts)(std::string_view value);  // null: it takes no value
     void (*set)(CliOptions& options, const std::string& value);  // null: only the action
-    Action action;        // the action it asks for; Run for a setting of the run
-    unsigned standsWith;  // the actions (bits) it may be given with
+    Action action;  // the action it asks for; Run for a setting of the run
+    // The actions (bits) it may be given with; help and version answer at once, before any
+    // other option is checked against them.
+    unsigned standsWith = 0;
 };
 
 bool isLanguage(std::string_view value) {
@@ -38,8 +40,8 @@ bool isFillLevel(std::string_view value) {
 }
 
 const OptionRow kOptions[] = {
-    {"--help", "", nullptr, nullptr, Action::ShowHelp, 0},
-    {"--version", "", nullptr, nullptr, Action::ShowVersion, 0},
+    {"--help", "", nullptr, nullptr, Action::ShowHelp},
+    {"--version", "", nullptr, nullptr, Action::ShowVersion},
     {"--list-backups", "", nullptr, nullptr, Action::ListBackups, bit(Action::ListBackups)},
     {"--restore", "the stamp of a run, yymmdd-hhmmss", BackupCatalogue::isStamp,
      [](CliOptions& options, const std::string& value) { options.restoreStamp = value; },
