@@ -38,28 +38,6 @@ bool contains(const std::u16string& upperItem, std::u16string_view upperKey) {
 // What an item that opens a pickup object holds, in any letter case.
 constexpr std::string_view kPickupOpening = "PICKUP (";
 
-// The test of the first item rule made on the item's bytes: the keyword is ASCII and no byte of
-// 0x80 or more turns into an ASCII letter, so the answer is that of the decoded item. Looked
-// for from its " (", which most items hold once, rather than tried at every character.
-bool mayOpenPickup(std::string_view item) {
-    constexpr std::string_view kUpperWord = "PICKUP";
-    for (std::size_t open = kUpperWord.size() + 1; open < item.size(); ++open) {
-        if (item[open] != '(' || item[open - 1] != ' ') {
-            continue;
-        }
-        const std::size_t word = open - 1 - kUpperWord.size();
-        std::size_t k = 0;
-        while (k < kUpperWord.size() &&
-               (item[word + k] == kUpperWord[k] || item[word + k] == kUpperWord[k] + 32)) {
-            ++k;
-        }
-        if (k == kUpperWord.size()) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // A whole number written with digits only (an optional sign and surrounding blanks allowed).
 std::optional<long long> wholeNumber(std::u16string_view text) {
     const std::u16string trimmed = TextFormat::trimBlanks(text);
@@ -206,9 +184,6 @@ IoResult WorldFileScan::readPickups(WorldItemReader& reader, std::string& item,
 
 void WorldFileScan::consider(const WorldItemReader& reader, const std::string& item,
                              const std::u16string& worldFile) {
-    if (!m_inPickup && !mayOpenPickup(item)) {
-        return;
-    }
     const std::u16string text = reader.itemText(item);
     if (const std::optional<std::size_t> k = applyItemRules(text, worldFile)) {
         reportFound(*k, text);
