@@ -51,6 +51,7 @@ TEST(TerminalRunHost, TerminalWidthFromColumnsWithinReason) {
 
 TEST(TerminalRunHost, LongLinesKeepTheirEnd) {
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"12345", 5), u"12345");
+    EXPECT_EQ(TerminalRunHost::fitToWidth(u"123", 2), u"\u20263");
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"look up 25.% looked up", 10), u"\u2026looked up");
     // A character outside the basic plane is never cut in half.
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"abc\U00010000de", 4), u"\u2026de");
