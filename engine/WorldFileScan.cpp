@@ -38,11 +38,12 @@ bool contains(const std::u16string& upperItem, std::u16string_view upperKey) {
 // What an item that opens a pickup object holds, in any letter case.
 constexpr std::string_view kPickupOpening = "PICKUP (";
 
-// A whole number written with digits only (an optional sign and surrounding blanks allowed).
+// The type as a whole number: digits only, a plus sign and surrounding blanks allowed. No type
+// is negative, so a minus sign names none, as any other text does.
 std::optional<long long> wholeNumber(std::u16string_view text) {
     const std::u16string trimmed = TextFormat::trimBlanks(text);
-    const bool hasSign = !trimmed.empty() && (trimmed[0] == u'-' || trimmed[0] == u'+');
-    const std::u16string_view digits = std::u16string_view(trimmed).substr(hasSign ? 1 : 0);
+    const std::u16string_view digits =
+        std::u16string_view(trimmed).substr(trimmed.starts_with(u'+') ? 1 : 0);
     if (digits.empty() || digits.size() > 18 ||
         digits.find_first_not_of(u"0123456789") != std::u16string_view::npos) {
         return std::nullopt;
@@ -51,7 +52,7 @@ std::optional<long long> wholeNumber(std::u16string_view text) {
     for (const char16_t digit : digits) {
         value = value * 10 + (digit - u'0');
     }
-    return trimmed[0] == u'-' ? -value : value;
+    return value;
 }
 
 // Opens a world file and reads its first input item, whose header tells whether the file is
