@@ -76,29 +76,21 @@ IoResult readFirstItem(WorldItemReader& reader, const std::string& path, std::st
 
 }  // namespace
 
-std::string WorldFileScan::worldFolder() {
-    if (!m_worldFolderResolved) {
-        const std::string& route = m_context.state.gstrRoutePath;
-        m_worldFolder = m_context.fileSystem.resolvePath(route, "WORLD");
-        m_worldFolderResolved = true;
-    }
-    return m_worldFolder;
-}
-
 bool WorldFileScan::scan() {
     const std::size_t count = m_context.state.garrWorldFiles.size() - 1;
+    const std::string folder =
+        m_context.fileSystem.resolvePath(m_context.state.gstrRoutePath, "WORLD");
     for (std::size_t index = 1; index <= count; ++index) {
-        if (!scanFile(index, count)) {
+        if (!scanFile(folder, index, count)) {
             return false;
         }
     }
     return true;
 }
 
-bool WorldFileScan::scanFile(std::size_t index, std::size_t count) {
+bool WorldFileScan::scanFile(const std::string& folder, std::size_t index, std::size_t count) {
     RunState& state = m_context.state;
     const std::u16string name = state.garrWorldFiles[index];
-    const std::string folder = worldFolder();
     const std::string nameUtf8 = TextCodec::toUtf8(name);
     const std::string path = m_context.fileSystem.resolvePath(folder, nameUtf8);
 
@@ -112,8 +104,7 @@ bool WorldFileScan::scanFile(std::size_t index, std::size_t count) {
 
     const std::u16string trimmed = TextFormat::trimBlanks(name);
     const bool looksLikeWorldFile =
-        name.find(u".w") != std::u16string::npos &&
-        !(trimmed.size() >= 3 && trimmed.compare(trimmed.size() - 3, 3, u".ws") == 0);
+        name.find(u".w") != std::u16string::npos && !trimmed.ends_with(u".ws");
     if (looksLikeWorldFile && !scanWorldFile(path, name, index, count)) {
         return false;
     }

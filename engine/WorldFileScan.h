@@ -34,7 +34,7 @@ class WorldFileScan {
     void subRedimPickupArrays(long long n);
 
   private:
-    bool scanFile(std::size_t index, std::size_t count);
+    bool scanFile(const std::string& folder, std::size_t index, std::size_t count);
     // Opens the world file once: its first item decides whether it is scanned, and the scan
     // goes on from there. False after a read failure (the problem line is in the protocol).
     bool scanWorldFile(const std::string& path, const std::u16string& name, std::size_t index,
@@ -51,13 +51,10 @@ class WorldFileScan {
                                               const std::u16string& worldFile);
     // The protocol line of a complete pickup, quoting its Position item.
     void reportFound(std::size_t k, const std::u16string& positionItem);
-    std::string worldFolder();
 
     RunContext& m_context;
     // The in-block flag: from a pickup's opening item up to its Position item.
     bool m_inPickup = false;
-    std::string m_worldFolder;
-    bool m_worldFolderResolved = false;
 };
 
 }  // namespace veltrano
