@@ -115,7 +115,7 @@ bool frmHaupt::eventFilter(QObject* watched, QEvent* event) {
         releaseOverRunButton(event);
     }
     if (watched == m_controls.widget(txtAnzeige) && event->type() == QEvent::KeyPress) {
-        return keyPressInProtocolBox(event);
+        keyPressInProtocolBox(event);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -136,15 +136,12 @@ void frmHaupt::releaseOverRunButton(QEvent* event) {
                      static_cast<float>(position.y() * kTwipsPerPixel));
 }
 
-bool frmHaupt::keyPressInProtocolBox(QEvent* event) {
-    int KeyAscii = keyAscii(*static_cast<QKeyEvent*>(event));
-    // Keys without a character raise no KeyPress.
-    if (KeyAscii == 0) {
-        return false;
+void frmHaupt::keyPressInProtocolBox(QEvent* event) {
+    // Keys without a character raise no KeyPress. The handler leaves every key to the box,
+    // which gets it next.
+    if (int KeyAscii = keyAscii(*static_cast<QKeyEvent*>(event)); KeyAscii != 0) {
+        m_model->keyPress(txtAnzeige, KeyAscii);
     }
-    m_model->keyPress(txtAnzeige, KeyAscii);
-    // The handler takes a key from the box by setting KeyAscii to 0.
-    return KeyAscii == 0;
 }
 
 // --- controls ------------------------------------------------------------------------------

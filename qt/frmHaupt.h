@@ -60,7 +60,7 @@ class frmHaupt : public QWidget, public QtControlView<MainWindowView> {
   private:
     void connectHandlers();
     void releaseOverRunButton(QEvent* event);
-    bool keyPressInProtocolBox(QEvent* event);
+    void keyPressInProtocolBox(QEvent* event);
     // After a program write: caret and view at the start, where the newest lines stand.
     void showBoxStart();
 

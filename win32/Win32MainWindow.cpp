@@ -139,13 +139,10 @@ void Win32MainWindow::mouseReleasedOverRunButton(UINT message, WPARAM wParam, LP
 LRESULT CALLBACK Win32MainWindow::protocolBoxProc(HWND box, UINT message, WPARAM wParam,
                                                   LPARAM lParam, UINT_PTR, DWORD_PTR self) {
     if (message == WM_CHAR) {
-        // Ctrl+A comes as character 1; a handler that sets it to 0 takes the key away.
+        // Ctrl+A comes as character 1. The handler leaves every key to the box, which gets it
+        // next.
         int KeyAscii = static_cast<int>(wParam);
         reinterpret_cast<Win32MainWindow*>(self)->m_model->keyPress(txtAnzeige, KeyAscii);
-        if (KeyAscii == 0) {
-            return 0;
-        }
-        wParam = static_cast<WPARAM>(KeyAscii);
     }
     return DefSubclassProc(box, message, wParam, lParam);
 }
