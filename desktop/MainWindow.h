@@ -71,9 +71,8 @@ class MainWindow : public RunHost {
     void timerTick(ControlId timer);
     // The text of a box changed, by the user or by the program's own write.
     void boxTextChanged(ControlId box);
-    // A key typed in `control` delivered character code KeyAscii (Ctrl+A is 1). A handler may
-    // set it to 0: the key is then no input for the control. Ctrl+A is never input for the
-    // protocol box: the front drops it after this call.
+    // A key typed in `control` delivered character code KeyAscii (Ctrl+A is 1). The handler
+    // reads it and leaves it unchanged; the control gets the key next.
     void keyPress(ControlId control, int& KeyAscii);
 
     RunState& state() { return m_state; }
