@@ -7,8 +7,7 @@
 namespace veltrano {
 
 double WheelGeometry::turnOfFrame(int frame) {
-    const int index = std::clamp(frame, 1, kFrameCount) - 1;
-    return index * 360.0 / kSpokes / kFrameCount;
+    return (frame - 1) * 360.0 / kSpokes / kFrameCount;
 }
 
 WheelGeometry::WheelGeometry(double width, double height, double margin, double turnDegrees,
