@@ -134,7 +134,7 @@ std::size_t sizeHint(const std::string& path) {
 IoResult readRest(InputFile& file, const std::string& path, std::string& bytes) {
     // Room for the last, empty read too: growing past the size would copy the whole file.
     bytes.reserve(sizeHint(path) + kReadBlockSize);
-    std::size_t got = 0;
+    std::size_t got{};
     IoResult result = IoResult::success();
     do {
         const std::size_t start = bytes.size();
@@ -160,7 +160,7 @@ IoResult readUtf16LeRest(InputFile& file, const std::string& path, std::u16strin
     // The byte-order mark, already read, leaves a unit to spare.
     text.reserve(sizeHint(path) / 2 + kBlockUnits + 1);
     std::size_t bytes = 0;
-    std::size_t got = 0;
+    std::size_t got{};
     IoResult result = IoResult::success();
     do {
         // Blocks start on the byte after the last one read, which may be the middle of a unit.
@@ -175,7 +175,7 @@ IoResult readUtf16LeRest(InputFile& file, const std::string& path, std::u16strin
 // Copies the rest of `input` into `output` through one block-sized buffer.
 IoResult copyThrough(InputFile& input, OutputFile& output) {
     std::vector<char> buffer(kCopyBlockSize);
-    std::size_t got = 0;
+    std::size_t got{};
     do {
         IoResult result = input.read(buffer.data(), buffer.size(), got);
         if (result && got > 0) {
@@ -306,7 +306,7 @@ IoResult FileSystem::readText(const std::string& path, std::u16string& text) {
     }
     // The first two bytes tell whether the rest can go straight into the text.
     char mark[2] = {};
-    std::size_t marked = 0;
+    std::size_t marked{};
     // A read fills its buffer unless the file ends first.
     result = file->read(mark, sizeof mark, marked);
     if (result && marked == sizeof mark && isUtf16LeMark(mark) && kLittleEndian) {

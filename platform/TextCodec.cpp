@@ -73,7 +73,8 @@ SecondByteRange secondByteRange(unsigned char lead) {
     }
 }
 
-// Number of continuation bytes after a valid lead byte; -1 for a byte that cannot lead.
+// Number of continuation bytes after a valid lead byte; 0 for a byte that cannot lead (a lead
+// of none is ASCII, taken before).
 int continuationCount(unsigned char lead) {
     if (lead >= 0xC2 && lead <= 0xDF) {
         return 1;
@@ -84,7 +85,7 @@ int continuationCount(unsigned char lead) {
     if (lead >= 0xF0 && lead <= 0xF4) {
         return 3;
     }
-    return -1;
+    return 0;
 }
 
 }  // namespace
@@ -178,7 +179,7 @@ std::u16string TextCodec::fromUtf8(std::string_view text) {
             continue;
         }
         const int count = continuationCount(lead);
-        if (count < 0) {
+        if (count == 0) {
             result.push_back(kReplacement);
             continue;
         }

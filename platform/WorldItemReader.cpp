@@ -141,7 +141,7 @@ IoResult WorldItemReader::decodeIfStoredOtherwise() {
 IoResult WorldItemReader::appendBlock() {
     const std::size_t loaded = m_buffer.size();
     m_buffer.resize(loaded + kBlockSize);
-    std::size_t got = 0;
+    std::size_t got{};
     IoResult result = m_file->read(m_buffer.data() + loaded, kBlockSize, got);
     m_buffer.resize(loaded + (result ? got : 0));
     if (!result || got == 0) {
@@ -205,7 +205,7 @@ bool WorldItemReader::fill() {
     }
     m_buffer.resize(kBlockSize);
     m_position = 0;
-    std::size_t got = 0;
+    std::size_t got{};
     IoResult result = m_file->read(m_buffer.data(), m_buffer.size(), got);
     if (!result) {
         // The end is set below, so no later read can overwrite the first error.
