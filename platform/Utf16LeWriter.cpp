@@ -40,7 +40,8 @@ IoResult Utf16LeWriter::append(std::u16string_view text) {
         const std::size_t taken = std::min(room, text.size());
         appendUnits(m_block, text.substr(0, taken));
         text.remove_prefix(taken);
-        if (m_block.size() + 1 >= kBlockSize) {
+        // The mark and the units fill a block in whole units: it is full or has room.
+        if (m_block.size() >= kBlockSize) {
             m_result = writeBlock();
         }
     }

@@ -53,6 +53,14 @@ TEST(WorldFileDecoder, BinaryPickupsReadAsTheirTextInStoredOrder) {
     }
 }
 
+// An odd last byte of a UTF-16 world file forms no character and is dropped.
+TEST(WorldFileDecoder, OddLastByteOfUtf16IsDropped) {
+    EXPECT_EQ(WorldFileDecoder::decode(std::string("\xFF\xFE"
+                                                   "a\0b\0c",
+                                                   7)),
+              "ab");
+}
+
 TEST(WorldFileDecoder, WhatDoesNotDecodeWholeHoldsNoItem) {
     const std::string binary = test::binaryWorldFile(
         kHeader +
