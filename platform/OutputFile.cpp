@@ -109,7 +109,7 @@ IoResult OutputFile::create(const std::string& path, const std::string& modelPat
     struct stat model {};
     const bool hasModel = !modelPath.empty() && ::stat(modelPath.c_str(), &model) == 0;
     const mode_t mode = hasModel ? (model.st_mode & 07777) : 0666;
-    int descriptor = -1;
+    int descriptor{};
     do {
         descriptor = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode & 0666);
     } while (descriptor < 0 && errno == EINTR);
