@@ -7,12 +7,8 @@ bool WorldFileTest::passes() {
     // The folder is found in any letter case, as the route check counts it; the names of the
     // world files themselves must end in ".w" exactly.
     const std::string folder = m_fileSystem.resolvePath(route, "WORLD");
-    if (m_fileSystem.folderExists(folder)) {
-        m_listing.subListFolder(folder, false, ".w", true);
-    } else {
-        m_listing.garrFolderList.assign(1, std::string());
-        m_listing.gintFolderCount = 0;
-    }
+    // A folder that is not there lists nothing.
+    m_listing.subListFolder(folder, false, ".w", true);
     for (long long i = 1; i <= m_listing.gintFolderCount; ++i) {
         if (m_listing.garrFolderList[static_cast<std::size_t>(i)].ends_with(".w")) {
             return true;
