@@ -116,8 +116,8 @@ std::optional<TrackText::Field> TrackText::findField(std::size_t position) const
 std::u16string TrackText::fieldText(const Field& field) const {
     std::u16string result;
     std::size_t at = field.start;
-    for (auto it = m_replacements.lower_bound(field.start);
-         it != m_replacements.end() && it->first <= field.end; ++it) {
+    const auto last = m_replacements.upper_bound(field.end);
+    for (auto it = m_replacements.lower_bound(field.start); it != last; ++it) {
         result.append(m_text, at, it->first - at);
         result.append(it->second.text);
         at = it->second.end + 1;

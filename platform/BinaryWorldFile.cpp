@@ -139,7 +139,7 @@ void BinaryWorldFile::appendValue(std::uint32_t bits, bool whole) {
     if (whole) {
         written = std::to_chars(digits.data(), digits.data() + digits.size(), bits);
     } else {
-        float value = 0;
+        float value{};
         std::memcpy(&value, &bits, sizeof value);
         // Fixed notation without a precision gives the shortest digits that read back as the
         // same float32 (so 20000, 0.5, -301.7, -0) and never an exponent.

@@ -15,6 +15,15 @@
 namespace veltrano {
 namespace {
 
+// A reading's seconds since midnight are its calendar time's, and the fraction of the second.
+TEST(Clock, SecondsSinceMidnightFollowTheCalendarTime) {
+    const ClockReading reading = Clock().now();
+    const int whole =
+        reading.local.tm_hour * 3600 + reading.local.tm_min * 60 + reading.local.tm_sec;
+    EXPECT_GE(reading.secondsSinceMidnight, whole);
+    EXPECT_LT(reading.secondsSinceMidnight, whole + 1);
+}
+
 #ifndef _WIN32
 // The locales are made here, since a machine may have none installed but C.
 TEST(Clock, DecimalSeparatorFollowsTheNumericLocale) {

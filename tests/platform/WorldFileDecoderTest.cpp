@@ -65,7 +65,7 @@ TEST(WorldFileDecoder, WhatDoesNotDecodeWholeHoldsNoItem) {
     const std::string binary = test::binaryWorldFile(
         kHeader +
             "\r\nTr_Worldfile ( Pickup ( TrItemId ( 0 17 ) Position ( 1 2 3 ) ) Other ( "
-            "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa ) )",
+            "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa ) Empty ( ) )",
         false);
     // Where the first child of the Pickup, TrItemId, keeps its length and its label length.
     constexpr std::size_t kLength = 38;
