@@ -28,8 +28,9 @@ std::u16string decodeUtf16(std::string_view bytes, bool bigEndian) {
     std::u16string text(bytes.size() / 2, u'\0');
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     const unsigned high = bigEndian ? 0 : 1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        text[i] = static_cast<char16_t>((data[2 * i + high] << 8) | data[2 * i + (1 - high)]);
+    for (char16_t& unit : text) {
+        unit = static_cast<char16_t>((data[high] << 8) | data[1 - high]);
+        data += 2;
     }
     return text;
 }
