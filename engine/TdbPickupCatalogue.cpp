@@ -72,11 +72,12 @@ bool TdbPickupCatalogue::subCollectTdbPickups(double& gdblTdbPickupCount) {
     for (std::size_t blockStart = 0; blockStart < text.size(); blockStart += kCharactersPerYield) {
         m_context.host.yieldToEvents();
         const std::size_t blockEnd = std::min(text.size(), blockStart + kCharactersPerYield);
-        // Matches must start inside this block; they may run into the next one.
+        // Matches must start inside this block; they may run into the next one. The window ends
+        // where a match that starts after the block could not fit.
         const std::u16string_view window(text.data(),
                                          std::min(text.size(), blockEnd + kRecordMark.size() - 1));
         for (std::size_t at = TextFormat::findIgnoringCase(window, kRecordMark, blockStart);
-             at != std::u16string_view::npos && at < blockEnd;
+             at != std::u16string_view::npos;
              at = TextFormat::findIgnoringCase(window, kRecordMark, at + 1)) {
             gdblTdbPickupCount += 1;
             if (!positionDataKnown || nextPositionData < at) {

@@ -55,6 +55,7 @@ struct Route {
               {kDe + "_Datum-261204_Uhrzeit-110000_R.tdb", "d1"},
               {kDe + "_Datum-261204_Uhrzeit-110000_X.tit", "x"},
               {kDe + "_Datum-261204_Uhrzeit-1", "cut"},
+              {kDe + "_Datum-261204_Uhrzeix-110000_R.tit", "misspelt"},
               {"R.tit", "t1"},
               {"R.tdb", "d2"}}) {
             folder.writeBytes(name, bytes);
