@@ -42,7 +42,7 @@ class WorldFileScan {
     IoResult readPickups(WorldItemReader& reader, std::string& item, const std::u16string& name,
                          std::size_t index, std::size_t count);
     void showProgress(const std::u16string& name, std::size_t index, std::size_t count);
-    // The item rules for an item of an open world file, unless it can change nothing.
+    // Decodes an item of an open world file and applies the item rules to it.
     void consider(const WorldItemReader& reader, const std::string& item,
                   const std::u16string& worldFile);
     // Applies the item rules to one input item `item` of world file `worldFile`; the number of
