@@ -22,10 +22,15 @@ constexpr std::array<const char16_t*, 5> kFuelLevels{u"100% without Label", u"  
                                                      u"100% with Label"};
 constexpr std::span<const char16_t* const> kNoItems{};
 
+constexpr std::array<const char16_t*, 2> kDialogStandIns{u"Liberation Sans", u"Arial"};
+
 // The default dialog font is 8 points as the window system rounds it, 11 pixels at 96 dpi,
 // the same size as the protocol box's 8.25 points; the design's 21-pixel buttons and 15-pixel
-// labels are laid out for it.
-constexpr std::array<double, 2> kFontPoints{8.25, 8.25};
+// labels are laid out for it. In FontId order.
+constexpr std::array<FontDesign, 2> kFonts{{
+    {u"MS Sans Serif", kDialogStandIns, 8.25},
+    {u"Courier New", {}, 8.25},
+}};
 
 // clang-format off
 constexpr std::array<ControlDesign, kControlCount> kControls{{
@@ -76,8 +81,8 @@ const WindowDesign& ControlTable::window(WindowId id) {
     return kWindows[static_cast<std::size_t>(id)];
 }
 
-double ControlTable::points(FontId font) {
-    return kFontPoints[static_cast<std::size_t>(font)];
+const FontDesign& ControlTable::font(FontId font) {
+    return kFonts[static_cast<std::size_t>(font)];
 }
 
 }  // namespace veltrano

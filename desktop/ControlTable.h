@@ -37,8 +37,16 @@ constexpr int twipsToPixels(int twips) {
 constexpr int kSystemColour = -1;
 
 enum class FontId {
-    Dialog,    // the default dialog face, "MS Sans Serif" (fronts may stand in)
-    Protocol,  // "Courier New", normal weight
+    Dialog,    // the default dialog face of buttons, lists and labels
+    Protocol,  // the fixed-pitch face of the protocol box and the help pictures' lines
+};
+
+// A font as the design names it. Texts are UTF-16.
+struct FontDesign {
+    const char16_t* face;
+    // Faces of the same look, in order, for a system that lacks the design's face.
+    std::span<const char16_t* const> standIns;
+    double points;
 };
 
 // One control as the window design gives it. Texts are UTF-16.
@@ -80,8 +88,9 @@ class ControlTable {
     // Every control, in ControlId order.
     static std::span<const ControlDesign> controls();
     static const WindowDesign& window(WindowId id);
-    // The size of a font in points, for every front alike.
-    static double points(FontId font);
+    // Face and size of a font, for every front alike.
+    static const FontDesign& font(FontId font);
+    static double points(FontId id) { return font(id).points; }
 };
 
 }  // namespace veltrano

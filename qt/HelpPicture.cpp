@@ -14,6 +14,7 @@
 
 #include "desktop/ControlTable.h"
 #include "desktop/HelpPictureContent.h"
+#include "qt/QtControls.h"
 #include "qt/WindowGeometry.h"
 
 namespace veltrano {
@@ -22,9 +23,9 @@ namespace {
 
 using Content = HelpPictureContent;
 
+// The protocol box's face.
 QFont fixedPitchFont(int pixelSize) {
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
+    QFont font = QtControls::font(FontId::Protocol);
     font.setPixelSize(pixelSize);
     return font;
 }

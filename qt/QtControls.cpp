@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QTimer>
 
 #include "qt/WindowGeometry.h"
@@ -171,23 +172,21 @@ void QtControls::setListIndex(ControlId list, int index) {
 }
 
 QFont QtControls::dialogFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(ControlTable::points(FontId::Dialog));
-    return font;
+    return font(FontId::Dialog);
 }
 
 QFont QtControls::font(FontId id) {
-    if (id == FontId::Dialog) {
-        return dialogFont();
+    const FontDesign& design = ControlTable::font(id);
+    QStringList families{QString::fromUtf16(design.face)};
+    for (const char16_t* standIn : design.standIns) {
+        families.append(QString::fromUtf16(standIn));
     }
-    QFont protocolFont(QStringLiteral("Courier New"));
-    protocolFont.setStyleHint(QFont::TypeWriter);
-    protocolFont.setPointSizeF(ControlTable::points(FontId::Protocol));
-    protocolFont.setWeight(QFont::Normal);
-    return protocolFont;
+    QFont font;
+    font.setFamilies(families);
+    font.setStyleHint(id == FontId::Protocol ? QFont::TypeWriter : QFont::SansSerif);
+    font.setPointSizeF(design.points);
+    font.setWeight(QFont::Normal);
+    return font;
 }
 
 }  // namespace veltrano
