@@ -13,7 +13,7 @@ namespace veltrano {
 namespace {
 
 // The closed drop-down list is as high as the design says; its open list shows this many
-// pixels of items below it.
+// pixels (at 96 dpi) of items below it.
 constexpr int kOpenListHeight = 160;
 // A combo box is its selection field plus a border of about three pixels above and below.
 constexpr int kComboBorder = 6;
@@ -22,9 +22,8 @@ COLORREF colourRef(int rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-HFONT fontOf(FontId font) {
-    const wchar_t* face = font == FontId::Protocol ? L"Courier New" : L"MS Sans Serif";
-    return GdiFonts::get(face, GdiFonts::pixelsOfPoints(ControlTable::points(font)));
+std::size_t slot(ControlId control) {
+    return static_cast<std::size_t>(indexOf(control));
 }
 
 // The closed list gets the design height: its selection field is as high as the design less
@@ -56,7 +55,8 @@ std::vector<const ControlDesign*> inCreationOrder(WindowId window) {
 
 }  // namespace
 
-ChildControls::ChildControls(WindowId window, HWND parent) : m_parent(parent), m_tips(parent) {
+ChildControls::ChildControls(WindowId window, HWND parent, const DisplayScale& scale)
+    : m_parent(parent), m_scale(scale), m_tips(parent) {
     for (const ControlDesign* design : inCreationOrder(window)) {
         create(*design);
         if (design->tabIndex >= 0) {
@@ -82,16 +82,11 @@ HWND ChildControls::nextInTabOrder(HWND focused, bool backwards) const {
     return nullptr;
 }
 
-RECT ChildControls::pixelRect(const TwipsRect& twips) {
-    const int left = twipsToPixels(twips.left);
-    const int top = twipsToPixels(twips.top);
-    return RECT{left, top, left + twipsToPixels(twips.width), top + twipsToPixels(twips.height)};
-}
-
 void ChildControls::create(const ControlDesign& design) {
-    if (m_handles[static_cast<std::size_t>(indexOf(design.id))] != nullptr) {
+    if (m_handles[slot(design.id)] != nullptr) {
         return;
     }
+    m_places[slot(design.id)] = design.place;
     HWND parent = m_parent;
     if (!design.onWindow()) {
         // A frame is made before the first control inside it.
@@ -99,23 +94,53 @@ void ChildControls::create(const ControlDesign& design) {
         parent = handle(design.parent);
     }
     HWND native = createNative(design, parent);
-    m_handles[static_cast<std::size_t>(indexOf(design.id))] = native;
-    SendMessageW(native, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(design.font)), FALSE);
-    if (design.kind == ControlKind::ComboBox) {
-        // After the font, which sets the height anew.
-        fitClosedHeight(native, twipsToPixels(design.place.height));
-    }
+    m_handles[slot(design.id)] = native;
+    setFont(design);
     setListItems(design.id, {design.items.begin(), design.items.end()});
     ShowWindow(native, design.visible ? SW_SHOWNA : SW_HIDE);
 }
 
+void ChildControls::setFont(const ControlDesign& design) {
+    const FontDesign& font = ControlTable::font(design.font);
+    HFONT made = GdiFonts::get(WideText::fromU16(font.face), m_scale.fontPixels(font.points));
+    HWND native = handle(design.id);
+    SendMessageW(native, WM_SETFONT, reinterpret_cast<WPARAM>(made), TRUE);
+    if (design.kind == ControlKind::ComboBox) {
+        // After the font, which sets the height anew.
+        fitClosedHeight(native, m_scale.pixels(m_places[slot(design.id)].height));
+    }
+}
+
+RECT ChildControls::nativePlace(const ControlDesign& design) const {
+    RECT place = m_scale.pixels(m_places[slot(design.id)]);
+    if (design.kind == ControlKind::ComboBox) {
+        place.bottom += m_scale.scaled(kOpenListHeight);
+    }
+    return place;
+}
+
+void ChildControls::layOut(const DisplayScale& scale) {
+    m_scale = scale;
+    for (const ControlDesign& design : ControlTable::controls()) {
+        HWND native = design.kind == ControlKind::Timer ? nullptr : handle(design.id);
+        if (native == nullptr) {
+            continue;
+        }
+        const RECT place = nativePlace(design);
+        SetWindowPos(native, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        setFont(design);
+        InvalidateRect(native, nullptr, TRUE);
+    }
+}
+
 HWND ChildControls::createNative(const ControlDesign& design, HWND parent) {
-    const RECT place = pixelRect(design.place);
+    const RECT place = nativePlace(design);
     const int id = NativeControlId::of(design.id);
     if (design.kind == ControlKind::PictureBox || design.kind == ControlKind::Image) {
         const COLORREF back = design.backColour == kSystemColour ? GetSysColor(COLOR_BTNFACE)
                                                                  : colourRef(design.backColour);
-        auto& picture = m_pictures[static_cast<std::size_t>(indexOf(design.id))];
+        auto& picture = m_pictures[slot(design.id)];
         picture =
             std::make_unique<PictureControl>(parent, id, place, [back](HDC dc, const RECT& area) {
                 HBRUSH fill = CreateSolidBrush(back);
@@ -127,7 +152,6 @@ HWND ChildControls::createNative(const ControlDesign& design, HWND parent) {
     const wchar_t* className = WC_BUTTONW;
     DWORD style = WS_CHILD | (design.tabIndex >= 0 ? WS_TABSTOP : 0);
     DWORD extendedStyle = 0;
-    int height = place.bottom - place.top;
     switch (design.kind) {
         case ControlKind::CommandButton:
             style |= BS_PUSHBUTTON;
@@ -147,15 +171,14 @@ HWND ChildControls::createNative(const ControlDesign& design, HWND parent) {
         case ControlKind::ComboBox:
             className = WC_COMBOBOXW;
             style |= CBS_DROPDOWNLIST | WS_VSCROLL;
-            height += kOpenListHeight;
             break;
         default:
             break;
     }
     const std::wstring caption = WideText::fromU16(design.caption);
     HWND native = CreateWindowExW(extendedStyle, className, caption.c_str(), style, place.left,
-                                  place.top, place.right - place.left, height, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  place.top, place.right - place.left, place.bottom - place.top,
+                                  parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   GetModuleHandleW(nullptr), nullptr);
     if (design.kind == ControlKind::TextBox) {
         // The whole protocol of many runs, not the default 30,000 characters.
@@ -165,7 +188,7 @@ HWND ChildControls::createNative(const ControlDesign& design, HWND parent) {
 }
 
 HWND ChildControls::handle(ControlId control) const {
-    return m_handles[static_cast<std::size_t>(indexOf(control))];
+    return m_handles[slot(control)];
 }
 
 std::optional<ControlId> ChildControls::controlOf(HWND native) const {
@@ -193,8 +216,11 @@ void ChildControls::setVisible(ControlId control, bool visible) {
 }
 
 void ChildControls::setPosition(ControlId control, int leftTwips, int topTwips) {
-    SetWindowPos(handle(control), nullptr, twipsToPixels(leftTwips), twipsToPixels(topTwips), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    TwipsRect& place = m_places[slot(control)];
+    place.left = leftTwips;
+    place.top = topTwips;
+    SetWindowPos(handle(control), nullptr, m_scale.pixels(leftTwips), m_scale.pixels(topTwips), 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ChildControls::setListItems(ControlId list, const std::vector<std::u16string>& items) {
@@ -215,7 +241,7 @@ void ChildControls::setListIndex(ControlId list, int index) {
 }
 
 void ChildControls::setPainter(ControlId picture, PictureControl::Painter painter) {
-    m_pictures[static_cast<std::size_t>(indexOf(picture))]->setPainter(std::move(painter));
+    m_pictures[slot(picture)]->setPainter(std::move(painter));
 }
 
 HBRUSH ChildControls::colours(HWND native, HDC dc) {

@@ -19,32 +19,35 @@ void text(HDC dc, RECT area, const std::wstring& caption, UINT format) {
 
 }  // namespace
 
-void ControlPainter::runButton(HDC dc, const RECT& frame, const RECT& button,
-                               const std::wstring& caption) {
-    fill(dc, frame, RGB(0, 255, 0));
+ControlPainter::ControlPainter(HDC dc, const DisplayScale& scale) : m_dc(dc), m_scale(scale) {}
+
+void ControlPainter::runButton(const RECT& frame, const RECT& button,
+                               const std::wstring& caption) const {
+    fill(m_dc, frame, RGB(0, 255, 0));
     RECT face = button;
-    DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
-    text(dc, button, caption, DT_CENTER);
+    DrawFrameControl(m_dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH);
+    text(m_dc, button, caption, DT_CENTER);
 }
 
-void ControlPainter::fillLevelList(HDC dc, const RECT& list, const std::wstring& item) {
+void ControlPainter::fillLevelList(const RECT& list, const std::wstring& item) const {
     RECT field = list;
-    fill(dc, field, GetSysColor(COLOR_WINDOW));
-    DrawEdge(dc, &field, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    const int arrowWidth = GetSystemMetrics(SM_CXVSCROLL);
+    fill(m_dc, field, GetSysColor(COLOR_WINDOW));
+    DrawEdge(m_dc, &field, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    const int arrowWidth = m_scale.systemMetric(SM_CXVSCROLL);
     RECT arrow{field.right - arrowWidth, field.top, field.right, field.bottom};
-    DrawFrameControl(dc, &arrow, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
-    RECT itemArea{field.left + 3, field.top, arrow.left, field.bottom};
-    text(dc, itemArea, item, DT_LEFT);
+    DrawFrameControl(m_dc, &arrow, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
+    RECT itemArea{field.left + m_scale.scaled(3), field.top, arrow.left, field.bottom};
+    text(m_dc, itemArea, item, DT_LEFT);
 }
 
-void ControlPainter::changeAllBox(HDC dc, const RECT& box, const std::wstring& caption) {
-    const int tick = 13;
+// The tick box of the standard check box: 13 pixels square at 96 dpi, 4 from its caption.
+void ControlPainter::changeAllBox(const RECT& box, const std::wstring& caption) const {
+    const int tick = m_scale.scaled(13);
     const int tickTop = (box.top + box.bottom - tick) / 2;
     RECT tickArea{box.right - tick, tickTop, box.right, tickTop + tick};
-    DrawFrameControl(dc, &tickArea, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
-    RECT captionArea{box.left, box.top, tickArea.left - 4, box.bottom};
-    text(dc, captionArea, caption, DT_RIGHT);
+    DrawFrameControl(m_dc, &tickArea, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
+    RECT captionArea{box.left, box.top, tickArea.left - m_scale.scaled(4), box.bottom};
+    text(m_dc, captionArea, caption, DT_RIGHT);
 }
 
 }  // namespace veltrano

@@ -1,7 +1,5 @@
 #include "win32/GdiFonts.h"
 
-#include <cmath>
-
 namespace veltrano {
 
 HFONT GdiFonts::get(const std::wstring& face, int pixels, bool bold) {
@@ -19,10 +17,6 @@ HFONT GdiFonts::get(const std::wstring& face, int pixels, bool bold) {
     HFONT made = CreateFontIndirectW(&font);
     cache().emplace(key, made);
     return made;
-}
-
-int GdiFonts::pixelsOfPoints(double points) {
-    return static_cast<int>(std::lround(points * 96.0 / 72.0));
 }
 
 std::map<GdiFonts::Key, HFONT>& GdiFonts::cache() {

@@ -14,8 +14,6 @@ class GdiFonts {
   public:
     // The face with characters `pixels` high.
     static HFONT get(const std::wstring& face, int pixels, bool bold = false);
-    // Font sizes are in points at 96 dpi, the layout's resolution: 8.25 points are 11 pixels.
-    static int pixelsOfPoints(double points);
 
   private:
     using Key = std::tuple<std::wstring, int, bool>;

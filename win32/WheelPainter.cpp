@@ -23,7 +23,8 @@ int rounded(double value) {
 
 }  // namespace
 
-void WheelPainter::paint(HDC target, const RECT& area, double turnDegrees, COLORREF background) {
+void WheelPainter::paint(HDC target, const RECT& area, double turnDegrees, COLORREF background,
+                         const DisplayScale& scale) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     if (width <= 0 || height <= 0) {
@@ -32,7 +33,8 @@ void WheelPainter::paint(HDC target, const RECT& area, double turnDegrees, COLOR
     HDC large = CreateCompatibleDC(target);
     HBITMAP bitmap = CreateCompatibleBitmap(target, width * kScale, height * kScale);
     HGDIOBJ previous = SelectObject(large, bitmap);
-    drawLarge(large, width * kScale, height * kScale, turnDegrees, background);
+    drawLarge(large, width * kScale, height * kScale, turnDegrees, background,
+              kScale * scale.factor());
 
     SetStretchBltMode(target, HALFTONE);
     SetBrushOrgEx(target, 0, 0, nullptr);
@@ -43,14 +45,15 @@ void WheelPainter::paint(HDC target, const RECT& area, double turnDegrees, COLOR
     DeleteDC(large);
 }
 
-void WheelPainter::drawLarge(HDC dc, int width, int height, double turnDegrees,
-                             COLORREF background) {
+// `designPixel` is the length of a pixel at 96 dpi in the large drawing.
+void WheelPainter::drawLarge(HDC dc, int width, int height, double turnDegrees, COLORREF background,
+                             double designPixel) {
     const RECT all{0, 0, width, height};
     HBRUSH back = CreateSolidBrush(background);
     FillRect(dc, &all, back);
     DeleteObject(back);
 
-    const WheelGeometry wheel(width, height, kScale, turnDegrees, 1.5 * kScale);
+    const WheelGeometry wheel(width, height, designPixel, turnDegrees, 1.5 * designPixel);
     const double x = wheel.centre.x;
     const double y = wheel.centre.y;
     fillCircle(dc, x, y, wheel.radius, kWhite);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "win32/DisplayScale.h"
+
 namespace veltrano {
 
 // Draws the red and white spoked wheel with GDI: the busy animation's frames and nothing else.
@@ -9,11 +11,14 @@ namespace veltrano {
 // and shrunk onto the target with averaging.
 class WheelPainter {
   public:
-    // The wheel turned by turnDegrees, centred in the rectangle, on the given background.
-    static void paint(HDC target, const RECT& area, double turnDegrees, COLORREF background);
+    // The wheel turned by turnDegrees, centred in the rectangle, on the given background; its
+    // margin and thinnest spoke at the window's resolution.
+    static void paint(HDC target, const RECT& area, double turnDegrees, COLORREF background,
+                      const DisplayScale& scale);
 
   private:
-    static void drawLarge(HDC dc, int width, int height, double turnDegrees, COLORREF background);
+    static void drawLarge(HDC dc, int width, int height, double turnDegrees, COLORREF background,
+                          double designPixel);
     static void fillCircle(HDC dc, double x, double y, double radius, COLORREF colour);
 };
 

@@ -8,11 +8,11 @@ Win32HelpWindow::Win32HelpWindow(HelpWindow& model)
     : Win32WindowView(WindowId::frmHilfe, L"VeltranoHelp", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
                       0, nullptr),
       m_model(model) {
-    m_controls.setPainter(ControlId::frmHilfe_imgDeu, [](HDC dc, const RECT& area) {
-        HelpPicturePainter::paint(dc, area, HelpPictureContent::german());
+    m_controls.setPainter(ControlId::frmHilfe_imgDeu, [this](HDC dc, const RECT& area) {
+        HelpPicturePainter(dc, scale()).paint(area, HelpPictureContent::german());
     });
-    m_controls.setPainter(ControlId::frmHilfe_imgEng, [](HDC dc, const RECT& area) {
-        HelpPicturePainter::paint(dc, area, HelpPictureContent::english());
+    m_controls.setPainter(ControlId::frmHilfe_imgEng, [this](HDC dc, const RECT& area) {
+        HelpPicturePainter(dc, scale()).paint(area, HelpPictureContent::english());
     });
 }
 

@@ -56,9 +56,9 @@ void Win32MainWindow::startDesignTimers() {
 void Win32MainWindow::drawAnimationFrames() {
     const ControlId frames[] = {imgRunning01, imgRunning02, imgRunning03, imgRunning04};
     for (int frame = 1; frame <= WheelGeometry::kFrameCount; ++frame) {
-        m_controls.setPainter(frames[frame - 1], [frame](HDC dc, const RECT& area) {
+        m_controls.setPainter(frames[frame - 1], [this, frame](HDC dc, const RECT& area) {
             WheelPainter::paint(dc, area, WheelGeometry::turnOfFrame(frame),
-                                GetSysColor(COLOR_BTNFACE));
+                                GetSysColor(COLOR_BTNFACE), scale());
         });
     }
 }
@@ -131,8 +131,8 @@ void Win32MainWindow::mouseReleasedOverRunButton(UINT message, WPARAM wParam, LP
     GetClientRect(button, &area);
     if (PtInRect(&area, point)) {
         m_model->mouseUp(cmdCorrectPickups, buttonOf(message), shiftOf(wParam),
-                         static_cast<float>(point.x * kTwipsPerPixel),
-                         static_cast<float>(point.y * kTwipsPerPixel));
+                         static_cast<float>(scale().twips(point.x)),
+                         static_cast<float>(scale().twips(point.y)));
     }
 }
 

@@ -11,15 +11,15 @@
 namespace veltrano {
 
 // What the three windows share: a top-level window of the design's client size holding the
-// controls of the control table, and the calls every view takes on them. View is the
-// window's view interface.
+// controls of the control table, laid out at the window's resolution and again when it
+// changes, and the calls every view takes on them. View is the window's view interface.
 template <class View>
 class Win32WindowView : public TopLevelWindow, public ControlForwardingView<View, ChildControls> {
   public:
     Win32WindowView(WindowId window, const wchar_t* className, DWORD style, DWORD extendedStyle,
                     HWND owner)
-        : TopLevelWindow(className, clientSize(window), style, extendedStyle, owner),
-          ControlForwardingView<View, ChildControls>(window, handle()) {}
+        : TopLevelWindow(className, clientTwips(window), style, extendedStyle, owner),
+          ControlForwardingView<View, ChildControls>(window, handle(), scale()) {}
 
     void setWindowCaption(const std::u16string& caption) override {
         setCaptionText(WideText::fromU16(caption));
@@ -40,10 +40,12 @@ class Win32WindowView : public TopLevelWindow, public ControlForwardingView<View
         return TopLevelWindow::handleMessage(message, wParam, lParam);
     }
 
+    void scaleChanged() override { this->m_controls.layOut(scale()); }
+
   private:
-    static SIZE clientSize(WindowId window) {
+    static SIZE clientTwips(WindowId window) {
         const WindowDesign& design = ControlTable::window(window);
-        return SIZE{twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight)};
+        return SIZE{design.clientWidth, design.clientHeight};
     }
 };
 
