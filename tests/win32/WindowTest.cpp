@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <tuple>
+#include <vector>
 
 #include "desktop/ControlTable.h"
 #include "desktop/DesktopArguments.h"
@@ -26,7 +28,7 @@ namespace {
 constexpr const wchar_t* kCaption = L"Veltrano Tq\u00a9 V 1.4.2";
 
 // Polls until found() gives a window, for at most 20 seconds (Wine starts slowly).
-HWND waitFor(const std::function<HWND()>& found) {
+[[nodiscard]] HWND waitFor(const std::function<HWND()>& found) {
     for (int attempt = 0; attempt < 400; ++attempt) {
         if (HWND window = found()) {
             return window;
@@ -61,12 +63,33 @@ HWND control(HWND window, ControlId id) {
     return search.second;
 }
 
-// The main window's client size and every control's place are the design's, in pixels.
-void expectDesignPlaces(HWND main) {
+// The resolution Wine gives the programs started while this lives (the user's LogPixels), then
+// Wine's own 96 dpi again.
+struct ScreenResolution {
+    explicit ScreenResolution(DWORD dpi) { set(dpi); }
+    ~ScreenResolution() { set(96); }
+    static void set(DWORD dpi) {
+        EXPECT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels",
+                                  REG_DWORD, &dpi, sizeof(dpi)),
+                  ERROR_SUCCESS);
+    }
+};
+
+// The main window's client area is 16,920 x 11,820 twips at the resolution, it opens with its
+// caption on the work area, and no shown control overlaps another (but the route path label
+// under Help, as designed). At 96 dpi each control stands at its design place, 15 twips a pixel.
+void expectLaidOut(HWND main, int dpi) {
+    const auto [width, height, slack] =
+        dpi == 96 ? std::tuple{1128, 788, 0} : std::tuple{1692, 1182, 3};
     RECT client{};
     GetClientRect(main, &client);
-    EXPECT_EQ(client.right, twipsToPixels(ControlTable::window(WindowId::frmHaupt).clientWidth));
-    EXPECT_EQ(client.bottom, twipsToPixels(ControlTable::window(WindowId::frmHaupt).clientHeight));
+    EXPECT_NEAR(client.right, width, slack);
+    EXPECT_NEAR(client.bottom, height, slack);
+    RECT work{}, outer{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(main, &outer);
+    EXPECT_TRUE(outer.left >= work.left && outer.top >= work.top);
+    std::vector<std::pair<const ControlDesign*, RECT>> shown;
     for (const ControlDesign& design : ControlTable::controls()) {
         if (design.window != WindowId::frmHaupt || design.kind == ControlKind::Timer) {
             continue;
@@ -74,13 +97,26 @@ void expectDesignPlaces(HWND main) {
         HWND native = control(main, design.id);
         RECT place{};
         GetWindowRect(native, &place);
+        EXPECT_EQ(IsWindowVisible(native) != FALSE, design.visible) << design.name;
+        for (const auto& [other, otherPlace] : shown) {
+            RECT common{};
+            const bool nested = design.parent == other->id || other->parent == design.id;
+            const bool designed =
+                design.id == ControlId::cmdHelp && other->id == ControlId::lblCopyPfad;
+            EXPECT_TRUE(nested || designed || !IntersectRect(&common, &place, &otherPlace))
+                << design.name << " overlaps " << other->name;
+        }
+        if (design.visible) {
+            shown.emplace_back(&design, place);
+        }
         MapWindowPoints(HWND_DESKTOP, GetParent(native), reinterpret_cast<POINT*>(&place), 2);
         const TwipsRect& twips = design.place;
-        EXPECT_EQ(place.left, twipsToPixels(twips.left)) << design.name;
-        EXPECT_EQ(place.top, twipsToPixels(twips.top)) << design.name;
-        EXPECT_EQ(place.right - place.left, twipsToPixels(twips.width)) << design.name;
-        EXPECT_EQ(place.bottom - place.top, twipsToPixels(twips.height)) << design.name;
-        EXPECT_EQ(IsWindowVisible(native) != FALSE, design.visible) << design.name;
+        if (dpi == 96) {
+            EXPECT_EQ(place.left, twipsToPixels(twips.left)) << design.name;
+            EXPECT_EQ(place.top, twipsToPixels(twips.top)) << design.name;
+            EXPECT_EQ(place.right - place.left, twipsToPixels(twips.width)) << design.name;
+            EXPECT_EQ(place.bottom - place.top, twipsToPixels(twips.height)) << design.name;
+        }
     }
 }
 
@@ -134,7 +170,9 @@ std::wstring runRoute(HWND main) {
     PostMessageW(run, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
     PostMessageW(run, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
     HWND box = control(main, ControlId::txtAnzeige);
-    waitFor([&] { return textOf(box).find(L"--- END") != std::wstring::npos ? box : nullptr; });
+    EXPECT_NE(
+        waitFor([&] { return textOf(box).find(L"--- END") != std::wstring::npos ? box : nullptr; }),
+        nullptr);
     HWND quit = control(main, ControlId::cmdQuit);
     EXPECT_NE(waitFor([&] { return IsWindowEnabled(quit) ? quit : nullptr; }), nullptr);
     return textOf(box);
@@ -145,13 +183,18 @@ DWORD quit(HWND main, PROCESS_INFORMATION& process) {
     return exitStatus(process);
 }
 
-TEST(WindowTest, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuitsWithStatusZero) {
+// At the resolution of a screen at 100 % and at 150 %; the test reads the windows in pixels.
+class WindowAtResolution : public testing::TestWithParam<int> {};
+
+TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuitsWithStatusZero) {
+    SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    const ScreenResolution resolution(static_cast<DWORD>(GetParam()));
     test::TempRoute route;
     copyDemoRoute(route, false);
     PROCESS_INFORMATION process = start(VELTRANO_EXE_PATH, route, L"veltrano.exe");
     HWND main = throughStartUp();
     ASSERT_NE(main, nullptr);
-    expectDesignPlaces(main);
+    expectLaidOut(main, GetParam());
 
     // Tab walks the design's tab order, frames included, and round again.
     const int stops = static_cast<int>(
@@ -193,6 +236,8 @@ TEST(WindowTest, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuitsWithStatu
     }
     EXPECT_EQ(quit(main, process), 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(WindowTest, WindowAtResolution, testing::Values(96, 144));
 
 // With the option, UTF-16 world files give the run veltrano-cli makes with it; without it they
 // are compressed and nothing changes.
