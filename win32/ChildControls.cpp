@@ -161,7 +161,9 @@ HWND ChildControls::createNative(const ControlDesign& design, HWND parent) {
             break;
         case ControlKind::Label:
             className = WC_STATICW;
-            style |= SS_LEFT | SS_NOPREFIX;
+            // One line, as the design's label heights are: the last pixels of a caption that
+            // only just fits are cut rather than the whole word moved to a hidden second line.
+            style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX;
             break;
         case ControlKind::TextBox:
             className = WC_EDITW;

@@ -55,8 +55,10 @@ int DisplayScale::twips(int pixels) const {
     return pixels * kTwipsPerInch / m_dpi;
 }
 
+// Rounded down, so that no text grows faster than the layout: a caption that fits its control
+// at 96 dpi (8.25 points, 11 pixels) fits it at every resolution.
 int DisplayScale::fontPixels(double points) const {
-    return static_cast<int>(std::lround(points * m_dpi / kPointsPerInch));
+    return static_cast<int>(std::floor(points * m_dpi / kPointsPerInch + 1e-9));
 }
 
 int DisplayScale::scaled(int designPixels) const {
