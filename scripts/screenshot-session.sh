@@ -48,7 +48,7 @@ main=$(window_named '^Veltrano Tq')
 sleep 1
 # The run button sits in its green frame at (850, 29) in the client area, 171 x 21 pixels; the
 # right button shows that any button's release starts a run.
-xdotool mousemove --window "$main" 935 41 click 3
+xdotool mousemove --window "$main" "${VELTRANO_RUN_BUTTON_X:-935}" "${VELTRANO_RUN_BUTTON_Y:-41}" click 3
 # The run makes its two backups near its end; then come its last lines and Timer1's unlock.
 backups=$(find "$route" -maxdepth 1 -type d -name '_Saved_*' -print -quit)
 for _ in $(seq 1 600); do
