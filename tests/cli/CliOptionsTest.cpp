@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace veltrano::test {
@@ -14,45 +14,44 @@ namespace {
 
 using Action = CliOptions::Action;
 
-// `line` read as the defaults with the changes `expected` makes to them.
-void expectRead(const std::vector<std::string>& line, void (*expected)(CliOptions&)) {
-    const auto fields = [](const CliOptions& o) {
-        return std::tuple(o.action, o.german, o.fillLevel, o.changeAll, o.dryRun, o.newestFirst,
-                          o.readAllWorldFiles, o.routeDir, o.restoreStamp);
-    };
-    CliOptions read;
-    CliOptions wanted;
-    expected(wanted);
-    std::string error;
-    EXPECT_TRUE(CliOptions::parse(line, read, error)) << error;
-    EXPECT_EQ(fields(read), fields(wanted)) << line.front();
+// The settings a caller reads, each named.
+std::string described(const CliOptions& o) {
+    std::ostringstream text;
+    text << (o.german ? "de" : "en") << " fill " << o.fillLevel
+         << (o.changeAll ? " change-all" : "") << (o.dryRun ? " dry-run" : "")
+         << (o.newestFirst ? " newest-first" : "") << (o.readAllWorldFiles ? " all-forms" : "")
+         << " [" << o.routeDir << "] [" << o.restoreStamp << "]";
+    return text.str();
 }
 
 // Values after "=" or as the next word, both ends of the fill levels, "--" before a folder that
 // looks like an option, "-" as a folder, and --help ending the reading.
 TEST(CliOptions, ReadsEveryAcceptedFormOfAnOption) {
-    expectRead({"--lang=de", "--fill-level=4", "--read-all-world-files", "--", "-x"},
-               [](CliOptions& o) {
-                   o.german = true;
-                   o.fillLevel = 4;
-                   o.readAllWorldFiles = true;
-                   o.routeDir = "-x";
-               });
-    expectRead(
-        {"-", "--fill-level", "0", "--change-all", "--newest-first", "--dry-run", "--lang", "en"},
-        [](CliOptions& o) {
-            o.changeAll = o.dryRun = o.newestFirst = true;
-            o.routeDir = "-";
-        });
-    expectRead({"--lang", "de", "--dry-run", "--newest-first", "--restore=261206-190722", "r"},
-               [](CliOptions& o) {
-                   o.action = Action::Restore;
-                   o.german = o.dryRun = o.newestFirst = true;
-                   o.routeDir = "r";
-                   o.restoreStamp = "261206-190722";
-               });
-    expectRead({"--list-backups", "--help", "--version", "--bogus", "a", "b"},
-               [](CliOptions& o) { o.action = Action::ShowHelp; });
+    const struct {
+        std::vector<std::string> line;
+        Action action;
+        std::string settings;
+    } rows[] = {
+        {{"--lang=de", "--fill-level=4", "--read-all-world-files", "--", "-x"},
+         Action::Run,
+         "de fill 4 all-forms [-x] []"},
+        {{"-", "--fill-level", "0", "--change-all", "--newest-first", "--dry-run", "--lang", "en"},
+         Action::Run,
+         "en fill 0 change-all dry-run newest-first [-] []"},
+        {{"--lang", "de", "--dry-run", "--newest-first", "--restore=261206-190722", "r"},
+         Action::Restore,
+         "de fill 0 dry-run newest-first [r] [261206-190722]"},
+        {{"--list-backups", "--help", "--version", "--bogus", "a", "b"},
+         Action::ShowHelp,
+         "en fill 0 [] []"},
+    };
+    for (const auto& row : rows) {
+        CliOptions options;
+        std::string error;
+        EXPECT_TRUE(CliOptions::parse(row.line, options, error)) << error;
+        EXPECT_EQ(options.action, row.action) << row.line.front();
+        EXPECT_EQ(described(options), row.settings) << row.line.front();
+    }
 }
 
 }  // namespace

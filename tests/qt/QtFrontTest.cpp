@@ -169,21 +169,10 @@ TEST_F(QtFront, BusyWheelTurnsThroughFourPicturesFromTheFirstInOnePlaceAndStops)
     for (int i = 0; i < 4; ++i) {
         EXPECT_NE(pictures[i], pictures[(i + 1) % 4]) << "frame " << i + 1 << " turns on";
     }
-    // The first stands unturned as the icon does, its spokes level: it is its own mirror image
-    // but for the smoothing of its edges, where a turned wheel has red against white.
-    const QImage first = pictures[0].convertToFormat(QImage::Format_RGB32);
-    const QImage mirror = first.mirrored(false, true);
-    int unlike = 0;
-    for (int y = 0; y < first.height(); ++y) {
-        for (int x = 0; x < first.width(); ++x) {
-            const QColor a = first.pixelColor(x, y);
-            const QColor b = mirror.pixelColor(x, y);
-            unlike += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                          std::abs(a.blue() - b.blue()) >
-                      150;
-        }
-    }
-    EXPECT_EQ(unlike, 0);
+    // The first stands unturned as the icon does, its spokes level: in red and white alone (the
+    // smoothing of its edges left out) it is its own mirror image.
+    const QImage first = pictures[0].convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    EXPECT_EQ(first, first.mirrored(false, true));
     tick("tmrBlinken");
     window.model().setAnimationInterval(0);
     EXPECT_FALSE(blink->isActive());
