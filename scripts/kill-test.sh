@@ -5,6 +5,7 @@
 #
 #   bash scripts/kill-test.sh                                  (200 rounds, the fixed seed)
 #   VELTRANO_KILL_ROUNDS=20 VELTRANO_KILL_SEED=7 bash scripts/kill-test.sh
+#   VELTRANO_KILL_ROUTE=demo VELTRANO_KILL_ROUNDS=10 bash scripts/kill-test.sh   (the demo route)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -22,8 +23,14 @@ cli=$PWD/build/bin/veltrano-cli
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 route=$work/route
-build/bin/make-route --items 3000 --pickups 300 --tiles 50 --tdb-size 3000000 \
-    --route-id KILLROUTE --seed 1 "$route" >/dev/null
+if [[ ${VELTRANO_KILL_ROUTE:-} == demo ]]; then
+    id=Demo
+    cp -r examples/demo-route "$route"
+else
+    id=KILLROUTE
+    build/bin/make-route --items 3000 --pickups 300 --tiles 50 --tdb-size 3000000 \
+        --route-id $id --seed 1 "$route" >/dev/null
+fi
 
 fail() {
     echo "kill-test: FAILED: $*" >&2
@@ -35,15 +42,15 @@ since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }'; }
 
 # The route before a run (old) and after it (new), with the copies that run made.
 mkdir "$work/old" "$work/new"
-cp "$route"/KILLROUTE.t?? "$work/old/"
+cp "$route"/$id.t?? "$work/old/"
 start=$(now)
 "$cli" "$route" >/dev/null || fail "an undisturbed run did not complete"
 runTime=$(since "$start")
-cp "$route"/KILLROUTE.t?? "$work/new/"
+cp "$route"/$id.t?? "$work/new/"
 mv "$route/$backups" "$work/copies"
 stamp=$(cd "$work/copies" && ls *.tit | sed -E 's/_Datum-([0-9]{6})_Uhrzeit-([0-9]{6}).*/\1-\2/')
 for ext in tit tdb; do
-    declare "old_$ext=$(sum "$work/old/KILLROUTE.$ext")" "new_$ext=$(sum "$work/new/KILLROUTE.$ext")"
+    declare "old_$ext=$(sum "$work/old/$id.$ext")" "new_$ext=$(sum "$work/new/$id.$ext")"
 done
 [[ $old_tdb != "$new_tdb" ]] || fail "the undisturbed run did not change the .tdb"
 
@@ -53,9 +60,9 @@ done
 setUp() {
     rm -rf "${route:?}/$backups"
     if [[ $1 == run ]]; then
-        cp "$work"/old/KILLROUTE.t?? "$route/"
+        cp "$work"/old/$id.t?? "$route/"
     else
-        cp "$work"/new/KILLROUTE.t?? "$route/"
+        cp "$work"/new/$id.t?? "$route/"
         cp -r "$work/copies" "$route/$backups"
     fi
 }
@@ -66,8 +73,8 @@ check() {
     local kind=$1 ext file name
     for ext in tit tdb; do
         local now old="old_$ext" new="new_$ext"
-        now=$(sum "$route/KILLROUTE.$ext")
-        [[ $now == "${!old}" || $now == "${!new}" ]] || fail "$kind round $round: KILLROUTE.$ext is neither old nor new"
+        now=$(sum "$route/$id.$ext")
+        [[ $now == "${!old}" || $now == "${!new}" ]] || fail "$kind round $round: $id.$ext is neither old nor new"
     done
     for file in "$route/$backups"/_Datum-*; do
         [[ -e $file ]] || continue
@@ -87,8 +94,8 @@ sleep 1
 start=$(now)
 "$cli" --restore "$stamp" "$route" >/dev/null || fail "an undisturbed restore did not complete"
 restoreTime=$(since "$start")
-[[ $(sum "$route/KILLROUTE.tdb") == "$old_tdb" ]] || fail "the undisturbed restore did not put back the .tdb"
-echo "kill-test: track database $(stat -c %s "$work/old/KILLROUTE.tdb") bytes; a run takes ${runTime} s, a restore ${restoreTime} s; seed $seed"
+[[ $(sum "$route/$id.tdb") == "$old_tdb" ]] || fail "the undisturbed restore did not put back the .tdb"
+echo "kill-test: track database $(stat -c %s "$work/old/$id.tdb") bytes; a run takes ${runTime} s, a restore ${restoreTime} s; seed $seed"
 
 declare -A killed=([run]=0 [restore]=0)
 early=0 bothOld=0 mixed=0 bothNew=0
@@ -110,7 +117,7 @@ for ((round = 1; round <= rounds; round++)); do
         continue
     fi
     killed[$kind]=$((killed[$kind] + 1))
-    tit=$(sum "$route/KILLROUTE.tit") tdb=$(sum "$route/KILLROUTE.tdb")
+    tit=$(sum "$route/$id.tit") tdb=$(sum "$route/$id.tdb")
     if [[ $tit == "$old_tit" && $tdb == "$old_tdb" ]]; then bothOld=$((bothOld + 1))
     elif [[ $tit == "$new_tit" && $tdb == "$new_tdb" ]]; then bothNew=$((bothNew + 1))
     else mixed=$((mixed + 1)); fi

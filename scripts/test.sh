@@ -24,6 +24,9 @@ configure() {
 configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel 2
 ctest --test-dir build --output-on-failure --no-tests=error -LE slow -j2
+# Ten kills of veltrano-cli in runs and restores on the demo route: each track file old or new,
+# each backup copy complete (the long loop on a large route is the slow hard_kill_loop).
+VELTRANO_KILL_ROUTE=demo VELTRANO_KILL_ROUNDS=10 bash scripts/kill-test.sh
 # The Debian package, unpacked and run from a scratch root.
 bash scripts/package-test.sh build
 

@@ -1,17 +1,19 @@
 // veltrano-cli run as a user runs it, one case per file in tests/golden/cli/: the arguments, the
 // route it runs on, and the exit status, stdout and stderr it must give. The clock's date and
-// time in the frame lines, the route's path and the program's version are masked.
+// time in the frame lines, the route's path and the program's version are masked. The command
+// lines it refuses are rows of tests/golden/cli/refused/command-lines.txt.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <regex>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "CliRun.h"
 #include "tests/support/Golden.h"
 #include "tests/support/TempRoute.h"
 #include "version.h"
@@ -23,12 +25,16 @@ namespace {
 
 std::string masked(const std::string& text, const std::string& route) {
     static const std::regex frame("(--- (START|END|ENDE) ).*? (-+)");
-    const std::string named =
+    std::string named =
         replacedAll(replacedAll(text, route, "<route>"), version::kText, "<version>");
+#ifdef _WIN32
+    std::replace(named.begin(), named.end(), '\\', '/');  // one separator for both systems
+#endif
     return std::regex_replace(named, frame, "$1<time> $3");
 }
 
-// The words after "args"; <route> stands for the route folder, <empty> for an empty word.
+// The words after "args" or "refused"; <route> stands for the route folder, <empty> for an
+// empty word.
 std::vector<std::string> arguments(const std::vector<std::string>& head, const std::string& route) {
     std::vector<std::string> result;
     for (std::size_t i = 1; i < head.size(); ++i) {
@@ -38,32 +44,6 @@ std::vector<std::string> arguments(const std::vector<std::string>& head, const s
                                                        : word);
     }
     return result;
-}
-
-// A word as the shell reads it back unchanged.
-std::string quoted(const std::string& word) {
-    return "'" + replacedAll(word, "'", "'\\''") + "'";
-}
-
-struct CliResult {
-    int exitStatus;  // -1 when it ended by a signal
-    std::string out, err;
-};
-
-// veltrano-cli started by the shell as a script starts it, in `folder` (empty: the test's own),
-// reading nothing, its stdout and stderr going to files, so neither is a terminal.
-CliResult runCli(const std::vector<std::string>& arguments, const std::string& folder) {
-    const TempRoute outputs;
-    std::string command =
-        (folder.empty() ? "" : "cd " + quoted(folder) + " && ") + quoted(VELTRANO_CLI_PATH);
-    for (const std::string& word : arguments) {
-        command += " " + quoted(word);
-    }
-    command +=
-        " < /dev/null > " + quoted(outputs.pathOf("out")) + " 2> " + quoted(outputs.pathOf("err"));
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, outputs.readBytes("out"),
-            outputs.readBytes("err")};
 }
 
 // Every entry of the route with the bytes of its files.
@@ -77,12 +57,67 @@ std::string routeBytes(const TempRoute& route) {
     return all;
 }
 
+// Every line of `text` ends in CR LF (`crlf`) or in LF alone (`lf`).
+void expectLineEnds(const std::string& text, const std::string& ends) {
+    if (ends != "crlf" && ends != "lf") {
+        throw std::invalid_argument("line ends are crlf or lf, not " + ends);
+    }
+    const auto lines = std::count(text.begin(), text.end(), '\n');
+    const auto crlfs = static_cast<long>(std::count(text.begin(), text.end(), '\r'));
+    EXPECT_EQ(crlfs, ends == "crlf" ? lines : 0) << "line ends of stdout";
+}
+
+const std::initializer_list<std::string_view> kHeadings{
+    "demo-route", "usable-route", "args",      "in-route",         "exit",     "stdout",
+    "stdout-of",  "stderr",       "stderr-of", "stdout-line-ends", "unchanged"};
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// "@@ stdout-of <case> [reversed]" (or stderr-of): that output of another case, its lines in
+// reverse order when asked, with the section's edits, each from where the one before ended:
+// "= line" passes that line, "- line" takes it out, "+ line" puts one in.
+std::string outputOf(const GoldenSection& section) {
+    const std::string stream = section.head.at(0).substr(0, 6);
+    std::vector<std::string> lines;
+    for (const GoldenSection& base :
+         caseSections("cli/" + section.head.at(1) + ".txt", kHeadings)) {
+        lines = base.head.at(0) == stream ? linesOf(base.lines) : lines;
+    }
+    if (section.head.size() > 2 && section.head[2] == "reversed") {
+        std::reverse(lines.begin(), lines.end());
+    }
+    auto at = lines.begin();
+    for (const std::string& edit : linesOf(section.lines)) {
+        const std::string line = edit.substr(std::min<std::size_t>(2, edit.size()));
+        if (edit[0] == '+') {
+            at = lines.insert(at, line) + 1;
+            continue;
+        }
+        at = std::find(at, lines.end(), line);
+        if (at == lines.end()) {
+            throw std::invalid_argument("no line to edit: " + edit);
+        }
+        at = edit[0] == '-' ? lines.erase(at) : at + 1;
+    }
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
 class CliCase : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CliCase, ExitStatusAndOutputsOfTheCase) {
-    const std::vector<GoldenSection> sections = caseSections(
-        "cli/" + GetParam() + ".txt", {"demo-route", "usable-route", "args", "in-route", "exit",
-                                       "stdout", "stderr", "stdout-line-ends", "unchanged"});
+    const std::vector<GoldenSection> sections =
+        caseSections("cli/" + GetParam() + ".txt", kHeadings);
     TempRoute route;
     TempRoute outside;
     std::vector<std::string> words;
@@ -110,14 +145,14 @@ TEST_P(CliCase, ExitStatusAndOutputsOfTheCase) {
             EXPECT_EQ(result.exitStatus, std::stoi(section.head.at(1)));
         } else if (kind == "stdout") {
             EXPECT_TRUE(sameLines(section.lines, masked(result.out, route.path()))) << "stdout";
+        } else if (kind == "stdout-of") {
+            EXPECT_TRUE(sameLines(outputOf(section), masked(result.out, route.path()))) << "stdout";
         } else if (kind == "stderr") {
             EXPECT_TRUE(sameLines(section.lines, masked(result.err, route.path()))) << "stderr";
+        } else if (kind == "stderr-of") {
+            EXPECT_TRUE(sameLines(outputOf(section), masked(result.err, route.path()))) << "stderr";
         } else if (kind == "stdout-line-ends") {
-            const bool crlf = section.head.at(1) == "crlf";
-            const auto lines = std::count(result.out.begin(), result.out.end(), '\n');
-            const auto crlfs =
-                static_cast<long>(std::count(result.out.begin(), result.out.end(), '\r'));
-            EXPECT_EQ(crlfs, crlf ? lines : 0) << "line ends of stdout";
+            expectLineEnds(result.out, section.head.at(1));
         } else if (kind == "unchanged") {
             EXPECT_EQ(routeBytes(route), before) << "not a byte of the route may change";
         }
@@ -125,6 +160,20 @@ TEST_P(CliCase, ExitStatusAndOutputsOfTheCase) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, CliCase, ::testing::ValuesIn(goldenCases("cli")), caseName);
+
+// A refused command line ends in status 64 with its fault and the usage on stderr, nothing on
+// stdout, whatever else it holds.
+TEST(CliRefusal, EveryFaultyCommandLineGetsItsFaultAndTheUsage) {
+    const std::vector<GoldenSection> rows =
+        caseSections("cli/refused/command-lines.txt", {"usage", "refused"});
+    ASSERT_EQ(rows.at(0).head.at(0), "usage");
+    for (std::size_t row = 1; row < rows.size(); ++row) {
+        const CliResult result = runCli(arguments(rows[row].head, ""));
+        EXPECT_EQ(result.exitStatus, 64) << rows[row].lines;
+        EXPECT_EQ(result.out, "") << rows[row].lines;
+        EXPECT_TRUE(sameLines(rows[row].lines + rows[0].lines, result.err)) << rows[row].lines;
+    }
+}
 
 }  // namespace
 }  // namespace veltrano::test

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -134,8 +135,10 @@ TEST_F(QtFront, ControlsShowButTheLaterWheelFramesTheRouteLabelNamesTheRoute) {
     EXPECT_EQ(languageWindowShows, QStringList({"cmbLang", "cmdOK"}));
     EXPECT_EQ(static_cast<QLabel&>(control("lblCopyPfad")).text().toStdString(),
               std::filesystem::current_path().string());
-    EXPECT_EQ(control("txtAnzeige").font().family(), "Courier New");
-    EXPECT_EQ(control("txtAnzeige").font().pointSizeF(), 8.25);
+    // The box is drawn in a fixed-pitch face of 8.25 points, 11 pixels at 96 dots an inch.
+    const QFontInfo boxFace(control("txtAnzeige").font());
+    EXPECT_TRUE(boxFace.fixedPitch()) << boxFace.family().toStdString();
+    EXPECT_EQ(boxFace.pixelSize(), 11);
     // A list given new items shows none until one is selected.
     window.setListItems(ControlId::cmbFuellstand, {u"a", u"b"});
     EXPECT_EQ(static_cast<QComboBox&>(control("cmbFuellstand")).currentIndex(), -1);
@@ -166,6 +169,10 @@ TEST_F(QtFront, BusyWheelTurnsThroughFourPicturesFromTheFirstInOnePlaceAndStops)
     for (int i = 0; i < 4; ++i) {
         EXPECT_NE(pictures[i], pictures[(i + 1) % 4]) << "frame " << i + 1 << " turns on";
     }
+    // The first stands unturned as the icon does, its spokes level: in red and white alone (the
+    // smoothing of its edges left out) it is its own mirror image.
+    const QImage first = pictures[0].convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    EXPECT_EQ(first, first.mirrored(false, true));
     tick("tmrBlinken");
     window.model().setAnimationInterval(0);
     EXPECT_FALSE(blink->isActive());
@@ -257,39 +264,49 @@ TEST(HelpPictures, EveryLineFitsInsideTheMargins) {
     }
 }
 
-// The face is the largest that fits the width less two margins and the sections' height, down
-// to the smallest face; when none fits, one size smaller still.
-TEST(HelpPictures, FaceIsTheLargestThatFitsToThePixel) {
-    using Content = HelpPictureContent;
+// A picture given more room never gets a smaller face: from one size less than the smallest in a
+// room too small for any, up to the largest.
+TEST(HelpPictures, FaceGrowsWithTheRoomUpToTheLargest) {
     static constexpr const char16_t* kLines[] = {u"Pickup", u"0123456789 0123456789 0123456789"};
     static constexpr HelpSection kSections[] = {
         {HelpSection::Control::RunButton, u"Run", kLines},
         {HelpSection::Control::ChangeAllBox, u"All", kLines}};
-    const int controls = twipsToPixels(ControlTable::control(ControlId::Picture2).place.height) +
-                         twipsToPixels(ControlTable::control(ControlId::chkChangeAll).place.height);
-    // What a face of `size` needs: the longest line and two margins, two sections of two lines.
-    const auto needs = [&](int size) {
-        QFont font(QStringLiteral("Courier New"));
-        font.setStyleHint(QFont::TypeWriter);
-        font.setPixelSize(size);
-        const QFontMetrics metrics(font);
-        return QSize(
-            metrics.horizontalAdvance(QString::fromUtf16(kLines[1])) + 2 * Content::kMargin,
-            Content::kMargin + controls + 4 * metrics.lineSpacing() +
-                2 * (Content::kGapBelowControl + Content::kGapBetweenSections));
+    const auto fitting = [](int width, int height) {
+        return HelpPicture::fittingPixelSize({width, height, kSections});
     };
-    const auto fitting = [](QSize size) {
-        return HelpPicture::fittingPixelSize({size.width(), size.height(), kSections});
-    };
-    for (const int size : {Content::kLargestPixelSize, 10, Content::kSmallestPixelSize}) {
-        const QSize exact = needs(size);
-        EXPECT_EQ(fitting(exact), size);
-        EXPECT_EQ(fitting({exact.width(), 10000}), size) << "as wide as the line needs";
-        EXPECT_EQ(fitting({10000, exact.height()}), size) << "as high as the lines need";
-        EXPECT_LT(fitting(exact - QSize(1, 0)), size);
-        EXPECT_LT(fitting(exact - QSize(0, 1)), size);
+    EXPECT_EQ(fitting(1, 1), HelpPictureContent::kSmallestPixelSize - 1);
+    EXPECT_EQ(fitting(10000, 10000), HelpPictureContent::kLargestPixelSize);
+    for (int room = 100; room < 600; room += 5) {
+        EXPECT_LE(fitting(room, 10000), fitting(room + 5, 10000)) << room << " wide";
+        EXPECT_LE(fitting(10000, room), fitting(10000, room + 5)) << room << " high";
     }
-    EXPECT_EQ(fitting({1, 1}), Content::kSmallestPixelSize - 1);
+}
+
+// The built veltrano started in a route folder, with a user who answers each window that comes up
+// and quits in the main window (tests/qt/StartUpUser.cpp): the windows it met, and its status.
+std::string startVeltrano(const QStringList& arguments) {
+    const TempRoute route;
+    std::filesystem::copy(VELTRANO_DEMO_ROUTE, route.path(),
+                          std::filesystem::copy_options::recursive);
+    QProcess veltrano;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("LD_PRELOAD", VELTRANO_STARTUP_USER);
+    veltrano.setProcessEnvironment(environment);
+    veltrano.setWorkingDirectory(QString::fromStdString(route.path()));
+    veltrano.start(VELTRANO_QT_PATH, arguments);
+    const bool ended = veltrano.waitForFinished(30000);
+    veltrano.kill();
+    QStringList met = QString::fromUtf8(veltrano.readAllStandardError()).split('\n');
+    met = met.filter("window: ").replaceInStrings("window: ", "");
+    const bool exited = ended && veltrano.exitStatus() == QProcess::NormalExit;
+    return met.join(", ").toStdString() + " -> " +
+           (exited ? std::to_string(veltrano.exitCode()) : "no end");
+}
+
+TEST(StartUp, AValidCommandLineOpensTheWindowsAWrongOneTheUsageAndEnds64) {
+    EXPECT_EQ(startVeltrano({"--read-all-world-files"}), "frmLang, msgVeltrano, frmHaupt -> 0");
+    EXPECT_EQ(startVeltrano({"-x"}), "QMessageBox Veltrano -> 64");
 }
 
 // The icon the package ships is the program's own, written where it is told; a place it cannot
