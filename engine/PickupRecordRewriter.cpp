@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "engine/PickupTypes.h"
 #include "engine/TextFormat.h"
 #include "engine/TrackText.h"
 #include "engine/WorldFileScan.h"
@@ -13,18 +14,6 @@ namespace veltrano {
 namespace {
 
 constexpr std::u16string_view kAllZeros = u"00000000 )";
-
-struct TypeEnding {
-    char16_t type;
-    bool usesFillLevel;
-    const char16_t* ending;
-};
-
-constexpr TypeEnding kEndings[] = {
-    {u'1', false, u"080 )"}, {u'2', false, u"100 )"}, {u'3', false, u"180 )"},
-    {u'4', false, u"200 )"}, {u'5', true, u"280 )"},  {u'6', true, u"300 )"},
-    {u'7', true, u"380 )"},  {u'8', false, u"400 )"},
-};
 
 // Writes the edited text as it is written back, straight from its pieces: a large track file
 // is never put together in memory a second time.
@@ -43,17 +32,12 @@ IoResult writeEditedText(const TrackText& text, OutputFile& file) {
 std::u16string PickupRecordRewriter::newFieldText(std::u16string_view capacity,
                                                   std::u16string_view type,
                                                   std::u16string_view fillLevelCode) {
-    // Freight and mail pickups show no fill level: their code is always that of index 0.
-    std::u16string_view fill = fillLevelCode;
-    std::u16string_view ending = u"000 )";
-    for (const TypeEnding& row : kEndings) {
-        if (type.size() == 1 && type[0] == row.type) {
-            fill = row.usesFillLevel ? fillLevelCode : u"0";
-            ending = row.ending;
-        }
-    }
+    // A world file gives the type as one digit; any other text is no type of the table.
+    const PickupType* known = type.size() == 1 ? PickupTypes::withNumber(type[0] - u'0') : nullptr;
+    const std::u16string_view fill = !known || known->usesFillLevel ? fillLevelCode : u"0";
     std::u16string field = u"PickupTrItemData ( ";
-    field.append(capacity).append(u" 0000").append(fill).append(ending);
+    field.append(capacity).append(u" 0000").append(fill).append(PickupTypes::codeText(known));
+    field.append(u" )");
     return field;
 }
 

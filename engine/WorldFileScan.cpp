@@ -1,7 +1,6 @@
 #include "engine/WorldFileScan.h"
 
-#include <array>
-
+#include "engine/PickupTypes.h"
 #include "engine/TextFormat.h"
 #include "platform/TextCodec.h"
 
@@ -10,26 +9,6 @@ namespace veltrano {
 namespace {
 
 constexpr std::u16string_view kPlainTextHeader = u"SIMISA@@@@@@@@@@JIN";
-
-struct TypeRow {
-    long long typeNumber;
-    long long typeCode;
-    const char16_t* german;
-    const char16_t* english;
-};
-
-constexpr std::array<TypeRow, 8> kTypeRows{{
-    {1, 80, u"   G\u00fcter - Getreide", u"     Freight-grain"},
-    {2, 100, u"      G\u00fcter - Kohle", u"      Freight-coal"},
-    {3, 180, u"       G\u00fcter - Kies", u"    Freight-gravel"},
-    {4, 200, u"       G\u00fcter - Sand", u"      Freight-sand"},
-    {5, 280, u"Treibstoff - Wasser", u"        Fuel-water"},
-    {6, 300, u" Treibstoff - Kohle", u"         Fuel-coal"},
-    {7, 380, u"Treibstoff - Diesel", u"       Fuel-diesel"},
-    {8, 400, u"   Sonderzug - Post", u"Special train mail"},
-}};
-constexpr const char16_t* kDefaultGerman = u"              G\u00fcter";
-constexpr const char16_t* kDefaultEnglish = u"           Freight";
 
 bool contains(const std::u16string& upperItem, std::u16string_view upperKey) {
     return upperItem.find(upperKey) != std::u16string::npos;
@@ -196,20 +175,12 @@ bool WorldFileScan::fctIsUncompressed(const std::string& folderPath, const std::
 }
 
 std::u16string WorldFileScan::fctTypeNumToTypeString(long long intTypeNum, bool german) {
-    for (const TypeRow& row : kTypeRows) {
-        if (row.typeNumber == intTypeNum || row.typeCode == intTypeNum) {
-            return german ? row.german : row.english;
-        }
-    }
-    return german ? kDefaultGerman : kDefaultEnglish;
+    return PickupTypes::name(PickupTypes::withNumberOrCode(intTypeNum), german);
 }
 
 std::u16string WorldFileScan::fctTypeNumToTypeString(std::u16string_view intTypeNum, bool german) {
     const std::optional<long long> number = wholeNumber(intTypeNum);
-    if (!number) {
-        return german ? kDefaultGerman : kDefaultEnglish;
-    }
-    return fctTypeNumToTypeString(*number, german);
+    return PickupTypes::name(number ? PickupTypes::withNumberOrCode(*number) : nullptr, german);
 }
 
 void WorldFileScan::subRedimPickupArrays(long long n) {
