@@ -44,10 +44,7 @@ std::u16string PickupRecordRewriter::newFieldText(std::u16string_view capacity,
 bool PickupRecordRewriter::run() {
     RunState& state = m_context.state;
     state.gstrProtokoll.prepend(TextFormat::repeat(u'-', 111) + u"\r\n\r\n");
-    state.gstrProtokoll.prepend(u"\r\n" +
-                                m_context.text(u"\u00c4ndere Pickups in tdb and tit Dateien:",
-                                               u"Change pickups in tdb and tit files:") +
-                                u"\r\n\r\n");
+    state.gstrProtokoll.prepend(u"\r\n" + m_context.texts().rewriteHeading() + u"\r\n\r\n");
     m_context.show();
     m_changed = false;
 
@@ -76,10 +73,7 @@ bool PickupRecordRewriter::rewrite(TrackFilePair& files) {
         return false;
     }
     if (!m_changed) {
-        m_context.state.gstrProtokoll.prepend(
-            m_context.text(u" Es wurden keine \u00c4nderungen vorgenommen.",
-                           u" No need to make any change.") +
-            u"\r\n");
+        m_context.state.gstrProtokoll.prepend(m_context.texts().noChange() + u"\r\n");
         return true;
     }
     return writeBack(files, files.database(), *database);
@@ -125,10 +119,7 @@ void PickupRecordRewriter::rewriteRecord(TrackText& text, const std::u16string& 
     }
     std::optional<TrackText::Field> field = text.findField(*idPosition);
     if (!field) {
-        m_context.reportProblem(
-            u"*** TrItemId ( " + id + u" ) in " + fileName +
-            m_context.text(u" ohne vollst\u00e4ndiges PickupTrItemData \u00fcbersprungen.",
-                           u" without a complete PickupTrItemData skipped."));
+        m_context.reportProblem(m_context.texts().idWithoutField(id, fileName));
         return;
     }
     const std::u16string newText =
@@ -157,10 +148,10 @@ void PickupRecordRewriter::reportChange(std::size_t i, const std::u16string& old
     // The type text comes from the three digits in front of the final " )".
     const std::u16string typeCode = newText.substr(newText.size() - 5, 3);
     state.gstrProtokoll.prepend(
-        TextFormat::rightAligned5(TextFormat::fromAscii(std::to_string(i))) + u". " +
-        WorldFileScan::fctTypeNumToTypeString(typeCode, state.isGerman()) + u" in " +
-        state.garrPickupWorldFile[i] + m_context.text(u" mit ", u" with ") + oldText +
-        m_context.text(u" ge\u00e4ndert in ", u" changed to ") + newText + u"\r\n");
+        m_context.texts().pickupChanged(
+            i, WorldFileScan::fctTypeNumToTypeString(typeCode, state.isGerman()),
+            state.garrPickupWorldFile[i], oldText, newText) +
+        u"\r\n");
     m_context.show();
 }
 

@@ -85,11 +85,7 @@ bool TdbPickupCatalogue::subCollectTdbPickups(double& gdblTdbPickupCount) {
                 positionDataKnown = true;
             }
             if (nextPositionData == std::u16string::npos) {
-                m_context.reportProblem(
-                    m_context.text(u"*** PickupItem ohne TrItemRData \u00fcbersprungen (Zeichen ",
-                                   u"*** PickupItem without TrItemRData skipped (character ") +
-                        TextFormat::fromAscii(std::to_string(at + 1)) + u").",
-                    true);
+                m_context.reportProblem(m_context.texts().pickupWithoutPositionData(at + 1), true);
                 continue;
             }
             // The cut keeps the closing parenthesis and the character after it.

@@ -39,12 +39,7 @@ std::string TrackFileBackup::backUp(const std::string& sourcePath,
         });
     }
     if (!result) {
-        m_context.reportProblem(m_context.text(u"*** Sicherung von ", u"*** Backup of ") +
-                                TextCodec::fromUtf8(sourcePath) +
-                                m_context.text(u" fehlgeschlagen: ", u" failed: ") +
-                                TextCodec::fromUtf8(result.cause()) +
-                                m_context.text(u". Die Datei bleibt unver\u00e4ndert.",
-                                               u". The file is left unchanged."));
+        m_context.reportProblem(m_context.texts().backupFailure(sourcePath, result.cause()));
         return {};
     }
     return backupPath;

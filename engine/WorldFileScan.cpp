@@ -75,8 +75,7 @@ bool WorldFileScan::scanFile(const std::string& folder, std::size_t index, std::
 
     if (!m_context.fileSystem.fileExists(path)) {
         // Not shown at once: it becomes visible with the next show.
-        state.gstrProtokoll.prepend(m_context.text(u"World-Datei ", u"World file ") + name +
-                                    m_context.text(u" nicht gefunden!", u" not found!") + u"\r\n");
+        state.gstrProtokoll.prepend(m_context.texts().worldFileMissing(name) + u"\r\n");
         return true;
     }
     m_context.host.yieldToEvents();
@@ -98,11 +97,8 @@ bool WorldFileScan::scanWorldFile(const std::string& path, const std::u16string&
     bool plainText = false;
     IoResult read = readFirstItem(reader, path, item, plainText);
     if (read && !plainText) {
-        m_context.state.gstrProtokoll.prepend(
-            m_context.text(u" Worlddatei ", u" World file ") + name +
-            m_context.text(u" ist kommprimiert, daher nicht lesbar!",
-                           u" is compressed, therefore not readable!") +
-            u"\r\n");
+        m_context.state.gstrProtokoll.prepend(m_context.texts().worldFileCompressed(name) +
+                                              u"\r\n");
         return true;
     }
     if (read) {
@@ -118,12 +114,8 @@ bool WorldFileScan::scanWorldFile(const std::string& path, const std::u16string&
 void WorldFileScan::showProgress(const std::u16string& name, std::size_t index, std::size_t count) {
     const double percent = static_cast<double>(index) / static_cast<double>(count) * 100.0;
     const char separator = m_context.clock.decimalSeparator();
-    m_context.host.setStatusLine(m_context.text(u"\u00d6ffne World-Datei ", u"Open world file ") +
-                                 name +
-                                 m_context.text(u" und suche nach Pickup-Eintr\u00e4gen. ",
-                                                u" and look up for pickup entries. ") +
-                                 TextFormat::upToTwoDecimals(percent, separator) +
-                                 m_context.text(u"% durchsucht", u"% looked up"));
+    m_context.host.setStatusLine(
+        m_context.texts().scanProgress(name, TextFormat::upToTwoDecimals(percent, separator)));
     m_context.host.repaint();
 }
 
@@ -239,10 +231,10 @@ std::optional<std::size_t> WorldFileScan::applyItemRules(const std::u16string& i
 void WorldFileScan::reportFound(std::size_t k, const std::u16string& positionItem) {
     RunState& state = m_context.state;
     state.gstrProtokoll.prepend(
-        TextFormat::rightAligned5(TextFormat::fromAscii(std::to_string(k))) + u". " +
-        fctTypeNumToTypeString(state.garrPickupType[k], state.isGerman()) +
-        m_context.text(u" gefunden in ", u" found in ") + state.garrPickupWorldFile[k] +
-        m_context.text(u" an ", u" at ") + positionItem + u"\r\n");
+        m_context.texts().pickupFound(
+            k, fctTypeNumToTypeString(state.garrPickupType[k], state.isGerman()),
+            state.garrPickupWorldFile[k], positionItem) +
+        u"\r\n");
     m_context.show();
 }
 
