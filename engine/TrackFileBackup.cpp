@@ -1,6 +1,6 @@
 #include "engine/TrackFileBackup.h"
 
-#include "engine/BackupCatalogue.h"
+#include "engine/BackupCopyName.h"
 #include "engine/BackupFolders.h"
 #include "platform/TextCodec.h"
 
@@ -27,12 +27,10 @@ std::string TrackFileBackup::backUp(const std::string& sourcePath,
     std::string backupPath;
     if (result) {
         // Date and time come from one reading, so the name never mixes two seconds.
-        const ClockReading reading = m_context.clock.now();
-        const std::u16string name = u"_Datum-" + TextCodec::fromUtf8(Clock::yymmdd(reading.local)) +
-                                    u"_Uhrzeit-" +
-                                    TextCodec::fromUtf8(Clock::hhmmss(reading.local)) + u"_" +
-                                    m_context.state.gstrRouteName + extension;
-        backupPath = FileSystem::join(folder, TextCodec::toUtf8(name));
+        const BackupCopyName name(BackupCopyName::stampOf(m_context.clock.now()),
+                                  TextCodec::toUtf8(m_context.state.gstrRouteName),
+                                  TextCodec::toUtf8(extension));
+        backupPath = FileSystem::join(folder, name.text());
         // A copy of a large track file, flushed to disk, is done off the window's thread.
         result = m_context.whileYielding([&fileSystem, &sourcePath, &backupPath] {
             return fileSystem.copyFile(sourcePath, backupPath);

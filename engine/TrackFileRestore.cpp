@@ -5,6 +5,7 @@
 #include <thread>
 #include <utility>
 
+#include "engine/BackupCopyName.h"
 #include "engine/TrackFileBackup.h"
 
 namespace veltrano {
@@ -12,10 +13,6 @@ namespace veltrano {
 namespace {
 
 constexpr const char16_t* kCrLf = u"\r\n";
-
-std::string stampOf(const ClockReading& reading) {
-    return Clock::yymmdd(reading.local) + "-" + Clock::hhmmss(reading.local);
-}
 
 }  // namespace
 
@@ -115,7 +112,7 @@ bool TrackFileRestore::backupNamesAreFree(const BackupCatalogue& catalogue,
     // folder, or make its stamp name two runs across the folders; the restore waits for the
     // next second instead.
     for (int attempt = 0; attempt < 25; ++attempt) {
-        const std::string now = stampOf(m_context.clock.now());
+        const std::string now = BackupCopyName::stampOf(m_context.clock.now());
         bool taken = false;
         for (const BackupRun& run : catalogue.runs()) {
             taken = taken || run.hasStamp(now);
