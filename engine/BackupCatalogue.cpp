@@ -35,7 +35,7 @@ IoResult BackupCatalogue::read(std::string& failedPath) {
 
 IoResult BackupCatalogue::collect(const std::string& folder, std::vector<BackupCopy>& copies,
                                   std::string& failedPath) {
-    const std::string path = FileSystem::join(m_routePath, folder);
+    const std::string path = m_fileSystem.resolvePath(m_routePath, folder);
     if (!m_fileSystem.folderExists(path)) {
         return IoResult::success();
     }
@@ -50,6 +50,7 @@ IoResult BackupCatalogue::collect(const std::string& folder, std::vector<BackupC
         if (!copy) {
             continue;
         }
+        copy->path = m_fileSystem.resolvePath(path, name);
         // A copy whose size cannot be told is a failed read, not a copy that is not there.
         IoResult sized = m_fileSystem.fileSize(copy->path, copy->size);
         if (!sized) {
@@ -72,7 +73,6 @@ std::optional<BackupCopy> BackupCatalogue::copyOf(const std::string& folder,
     copy.stamp = copyName->stamp();
     copy.extension = TextCodec::fromUtf8(copyName->extension());
     copy.folder = folder;
-    copy.path = FileSystem::join(FileSystem::join(m_routePath, folder), name);
     return copy;
 }
 

@@ -5,6 +5,7 @@
 #include "engine/TdbPickupCatalogue.h"
 #include "engine/TextFormat.h"
 #include "engine/TrackFileBackup.h"
+#include "engine/TrackFilePair.h"
 #include "engine/WorldFileScan.h"
 #include "platform/TextCodec.h"
 
@@ -82,8 +83,11 @@ bool CorrectionRun::runPhases(RunContext& context) {
     protocol.prepend(kCrLf + heading + kCrLf);
     context.show();
 
+    // Both track files are resolved once: the .tdb read here is the one rewritten later.
+    TrackFilePair files(context);
     m_state.gdblTdbPickupCount = 0;
-    if (!TdbPickupCatalogue(context).subCollectTdbPickups(m_state.gdblTdbPickupCount)) {
+    if (!TdbPickupCatalogue(context, files.database().path)
+             .subCollectTdbPickups(m_state.gdblTdbPickupCount)) {
         return false;
     }
     protocol.prepend(context.texts().tdbPickupCount(m_state.gdblTdbPickupCount));
@@ -98,7 +102,7 @@ bool CorrectionRun::runPhases(RunContext& context) {
     if (!WorldFileScan(context).scan()) {
         return false;
     }
-    return PickupRecordRewriter(context).run();
+    return PickupRecordRewriter(context, files).run();
 }
 
 void CorrectionRun::writeEndFrame() {

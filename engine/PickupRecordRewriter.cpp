@@ -48,10 +48,9 @@ bool PickupRecordRewriter::run() {
     m_context.show();
     m_changed = false;
 
-    TrackFilePair files(m_context);
-    const bool completed = rewrite(files);
+    const bool completed = rewrite(m_files);
     if (!completed) {
-        files.undo();
+        m_files.undo();
     }
     m_context.show();
     m_context.host.yieldToEvents();
@@ -99,8 +98,7 @@ std::unique_ptr<TrackText> PickupRecordRewriter::pass(const TrackFile& file, boo
         return nullptr;
     }
     // Protocol lines name the file as it is on disk.
-    const std::u16string fileName =
-        TextCodec::fromUtf8(file.path.substr(state.gstrRoutePath.size() + 1));
+    const std::u16string fileName = TextCodec::fromUtf8(file.name);
     const std::size_t upperBound = state.garrPickupTrItemId.size() - 1;
     for (std::size_t i = 1; i <= upperBound; ++i) {
         rewriteRecord(*text, fileName, i, reportChanges);

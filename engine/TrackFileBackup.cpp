@@ -7,8 +7,8 @@
 namespace veltrano {
 
 std::string TrackFileBackup::folderPath() const {
-    return FileSystem::join(m_context.state.gstrRoutePath,
-                            TextCodec::toUtf8(m_context.state.gstrSaveFolder));
+    return m_context.fileSystem.resolvePath(m_context.state.gstrRoutePath,
+                                            TextCodec::toUtf8(m_context.state.gstrSaveFolder));
 }
 
 std::string TrackFileBackup::backUp(const std::string& sourcePath,
@@ -30,7 +30,7 @@ std::string TrackFileBackup::backUp(const std::string& sourcePath,
         const BackupCopyName name(BackupCopyName::stampOf(m_context.clock.now()),
                                   TextCodec::toUtf8(m_context.state.gstrRouteName),
                                   TextCodec::toUtf8(extension));
-        backupPath = FileSystem::join(folder, name.text());
+        backupPath = fileSystem.resolvePath(folder, name.text());
         // A copy of a large track file, flushed to disk, is done off the window's thread.
         result = m_context.whileYielding([&fileSystem, &sourcePath, &backupPath] {
             return fileSystem.copyFile(sourcePath, backupPath);
@@ -46,7 +46,7 @@ std::string TrackFileBackup::backUp(const std::string& sourcePath,
 void TrackFileBackup::removeStaleTemporaryFiles(FileSystem& fileSystem, const std::string& route) {
     fileSystem.removeStaleTemporaryFiles(route);
     for (const char* folder : BackupFolders::kBoth) {
-        const std::string path = FileSystem::join(route, folder);
+        const std::string path = fileSystem.resolvePath(route, folder);
         if (fileSystem.folderExists(path)) {
             fileSystem.removeStaleTemporaryFiles(path);
         }

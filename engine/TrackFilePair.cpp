@@ -12,8 +12,10 @@ TrackFile TrackFilePair::resolve(const char16_t* extension) const {
     const RunState& state = m_context.state;
     TrackFile file;
     file.extension = extension;
-    const std::string name = TextCodec::toUtf8(state.gstrRouteName + extension);
-    file.path = m_context.fileSystem.resolvePath(state.gstrRoutePath, name);
+    const std::string wanted = TextCodec::toUtf8(state.gstrRouteName + extension);
+    const std::string onDisk = m_context.fileSystem.findEntry(state.gstrRoutePath, wanted);
+    file.name = onDisk.empty() ? wanted : onDisk;
+    file.path = m_context.fileSystem.resolvePath(state.gstrRoutePath, file.name);
     return file;
 }
 
