@@ -35,7 +35,8 @@ std::optional<long long> wholeNumber(std::u16string_view text) {
 }
 
 // Opens a world file and reads its first input item, whose header tells whether the file is
-// stored as plain text. An empty file has no first item and so no header.
+// 8-bit text (a file in another form that the reader decoded has the header of its 8-bit
+// twin). An empty file has no first item and so no header.
 IoResult readFirstItem(WorldItemReader& reader, const std::string& path, std::string& item,
                        bool& plainText) {
     plainText = false;
@@ -151,19 +152,6 @@ void WorldFileScan::consider(const WorldItemReader& reader, const std::string& i
     if (const std::optional<std::size_t> k = applyItemRules(text, worldFile)) {
         reportFound(*k, text);
     }
-}
-
-bool WorldFileScan::fctIsUncompressed(const std::string& folderPath, const std::u16string& name) {
-    std::string folder = folderPath;
-    if (!folder.empty() && folder.back() == FileSystem::separator()) {
-        folder.pop_back();
-    }
-    WorldItemReader reader(m_context.fileSystem, m_context.options.readAllWorldFiles);
-    std::string item;
-    bool plainText = false;
-    (void)readFirstItem(reader, m_context.fileSystem.resolvePath(folder, TextCodec::toUtf8(name)),
-                        item, plainText);
-    return plainText;
 }
 
 std::u16string WorldFileScan::fctTypeNumToTypeString(long long intTypeNum, bool german) {
