@@ -34,6 +34,7 @@ std::u16string PickupRecordRewriter::newFieldText(std::u16string_view capacity,
                                                   std::u16string_view fillLevelCode) {
     // A world file gives the type as one digit; any other text is no type of the table.
     const PickupType* known = type.size() == 1 ? PickupTypes::withNumber(type[0] - u'0') : nullptr;
+    // Freight and mail pickups show no fill level: theirs is always the code of index 0.
     const std::u16string_view fill = !known || known->usesFillLevel ? fillLevelCode : u"0";
     std::u16string field = u"PickupTrItemData ( ";
     field.append(capacity).append(u" 0000").append(fill).append(PickupTypes::codeText(known));
