@@ -19,25 +19,6 @@ int number(std::string_view text, std::size_t at) {
     return (text[at] - '0') * 10 + (text[at + 1] - '0');
 }
 
-// Takes `expected` from the front of `rest`; false when it is not there.
-bool take(std::string_view& rest, std::string_view expected) {
-    if (!rest.starts_with(expected)) {
-        return false;
-    }
-    rest.remove_prefix(expected.size());
-    return true;
-}
-
-// Takes a field of six characters from the front of `rest`.
-bool takeField(std::string_view& rest, std::string_view& field) {
-    if (rest.size() < kFieldLength) {
-        return false;
-    }
-    field = rest.substr(0, kFieldLength);
-    rest.remove_prefix(kFieldLength);
-    return true;
-}
-
 }  // namespace
 
 std::string BackupCopyName::stampOf(const ClockReading& reading) {
@@ -65,18 +46,20 @@ std::string BackupCopyName::text() const {
 
 std::optional<BackupCopyName> BackupCopyName::read(std::string_view name,
                                                    std::string_view routeId) {
-    std::string_view rest = name;
-    std::string_view date;
-    std::string_view time;
-    if (!take(rest, kDate) || !takeField(rest, date) || !take(rest, kTime) ||
-        !takeField(rest, time) || !take(rest, "_") || !take(rest, routeId)) {
+    const std::size_t timeAt = kDate.size() + kFieldLength + kTime.size();
+    const std::size_t extensionAt = timeAt + kFieldLength + 1 + routeId.size();
+    if (name.size() < extensionAt) {
         return std::nullopt;
     }
-    const std::string stamp = std::string(date) + "-" + std::string(time);
-    if ((rest != ".tit" && rest != ".tdb") || !isStamp(stamp)) {
+    BackupCopyName copy(std::string(name.substr(kDate.size(), kFieldLength)) + "-" +
+                            std::string(name.substr(timeAt, kFieldLength)),
+                        std::string(routeId), std::string(name.substr(extensionAt)));
+    // Whatever stands around the fields must be what a backup writes there.
+    if (!isStamp(copy.m_stamp) || (copy.m_extension != ".tit" && copy.m_extension != ".tdb") ||
+        copy.text() != name) {
         return std::nullopt;
     }
-    return BackupCopyName(stamp, std::string(routeId), std::string(rest));
+    return copy;
 }
 
 }  // namespace veltrano
