@@ -57,7 +57,7 @@ std::u16string RouteFolderCheck::noticeText() const {
 }
 
 bool RouteFolderCheck::readRouteId(const std::string& trkName, std::u16string& problem) {
-    const std::string path = FileSystem::join(m_state.gstrRoutePath, trkName);
+    const std::string path = m_fileSystem.resolvePath(m_state.gstrRoutePath, trkName);
     std::string bytes;
     if (IoResult read = m_fileSystem.readFile(path, bytes); !read) {
         problem = TextCodec::fromUtf8("- " + trkName) +

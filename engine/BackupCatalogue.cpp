@@ -10,15 +10,6 @@ namespace veltrano {
 
 namespace {
 
-bool isDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// The two digits at `at` as a number.
-int number(std::string_view text, std::size_t at) {
-    return (text[at] - '0') * 10 + (text[at + 1] - '0');
-}
-
 // Oldest first; in one second a folder's .tit copy comes before its .tdb copy, as a run makes
 // them.
 bool madeEarlier(const BackupCopy& a, const BackupCopy& b) {
@@ -28,17 +19,6 @@ bool madeEarlier(const BackupCopy& a, const BackupCopy& b) {
 }
 
 }  // namespace
-
-bool BackupCatalogue::isStamp(std::string_view text) {
-    if (text.size() != 13 || text[6] != '-' || !isDigits(text.substr(0, 6)) ||
-        !isDigits(text.substr(7))) {
-        return false;
-    }
-    const int month = number(text, 2);
-    const int day = number(text, 4);
-    return month >= 1 && month <= 12 && day >= 1 && day <= 31 && number(text, 7) < 24 &&
-           number(text, 9) < 60 && number(text, 11) < 60;
-}
 
 IoResult BackupCatalogue::read(std::string& failedPath) {
     m_runs.clear();
@@ -55,7 +35,7 @@ IoResult BackupCatalogue::read(std::string& failedPath) {
 
 IoResult BackupCatalogue::collect(const std::string& folder, std::vector<BackupCopy>& copies,
                                   std::string& failedPath) {
-    const std::string path = FileSystem::join(m_routePath, folder);
+    const std::string path = m_fileSystem.resolvePath(m_routePath, folder);
     if (!m_fileSystem.folderExists(path)) {
         return IoResult::success();
     }
@@ -70,6 +50,7 @@ IoResult BackupCatalogue::collect(const std::string& folder, std::vector<BackupC
         if (!copy) {
             continue;
         }
+        copy->path = m_fileSystem.resolvePath(path, name);
         // A copy whose size cannot be told is a failed read, not a copy that is not there.
         IoResult sized = m_fileSystem.fileSize(copy->path, copy->size);
         if (!sized) {
@@ -83,24 +64,15 @@ IoResult BackupCatalogue::collect(const std::string& folder, std::vector<BackupC
 
 std::optional<BackupCopy> BackupCatalogue::copyOf(const std::string& folder,
                                                   const std::string& name) const {
-    // _Datum-yymmdd_Uhrzeit-hhmmss_<RouteID>.tit / .tdb
-    const std::string routeId = TextCodec::toUtf8(m_routeId);
-    constexpr std::size_t kPrefix = 29;  // everything up to the "_" before the RouteID
-    if (name.size() != kPrefix + routeId.size() + 4 || name.compare(0, 7, "_Datum-") != 0 ||
-        name.compare(13, 9, "_Uhrzeit-") != 0 || name[28] != '_' ||
-        name.compare(kPrefix, routeId.size(), routeId) != 0) {
-        return std::nullopt;
-    }
-    const std::string extension = name.substr(kPrefix + routeId.size());
-    const std::string stamp = name.substr(7, 6) + "-" + name.substr(22, 6);
-    if ((extension != ".tit" && extension != ".tdb") || !isStamp(stamp)) {
+    const std::optional<BackupCopyName> copyName =
+        BackupCopyName::read(name, TextCodec::toUtf8(m_routeId));
+    if (!copyName) {
         return std::nullopt;
     }
     BackupCopy copy;
-    copy.stamp = stamp;
-    copy.extension = TextCodec::fromUtf8(extension);
+    copy.stamp = copyName->stamp();
+    copy.extension = TextCodec::fromUtf8(copyName->extension());
     copy.folder = folder;
-    copy.path = FileSystem::join(FileSystem::join(m_routePath, folder), name);
     return copy;
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/BackupCopyName.h"
 #include "platform/FileSystem.h"
 
 namespace veltrano {
@@ -54,7 +55,7 @@ class BackupCatalogue {
     std::pair<const BackupRun*, const BackupRun*> nearestRuns(const std::string& stamp) const;
 
     // "yymmdd-hhmmss" with a real month, day, hour, minute and second.
-    static bool isStamp(std::string_view text);
+    static bool isStamp(std::string_view text) { return BackupCopyName::isStamp(text); }
 
   private:
     IoResult collect(const std::string& folder, std::vector<BackupCopy>& copies,

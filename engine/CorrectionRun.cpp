@@ -5,6 +5,7 @@
 #include "engine/TdbPickupCatalogue.h"
 #include "engine/TextFormat.h"
 #include "engine/TrackFileBackup.h"
+#include "engine/TrackFilePair.h"
 #include "engine/WorldFileScan.h"
 #include "platform/TextCodec.h"
 
@@ -77,56 +78,48 @@ void CorrectionRun::writeStartFrame() {
 
 bool CorrectionRun::runPhases(RunContext& context) {
     Protocol& protocol = m_state.gstrProtokoll;
-    const std::u16string heading =
-        context.text(u"Erfasse Pickups in tdb-Datei", u"Look up for pickups in tdb file");
+    const std::u16string heading = context.texts().tdbHeading();
     m_host.setStatusLine(heading);
     protocol.prepend(kCrLf + heading + kCrLf);
     context.show();
 
+    // Both track files are resolved once: the .tdb read here is the one rewritten later.
+    TrackFilePair files(context);
     m_state.gdblTdbPickupCount = 0;
-    if (!TdbPickupCatalogue(context).subCollectTdbPickups(m_state.gdblTdbPickupCount)) {
+    if (!TdbPickupCatalogue(context, files.database().path)
+             .subCollectTdbPickups(m_state.gdblTdbPickupCount)) {
         return false;
     }
-    protocol.prepend(
-        TextFormat::countText(m_state.gdblTdbPickupCount) +
-        context.text(u" Pickups in in tdb-Datei gefunden.", u" pickups found in tdb file."));
+    protocol.prepend(context.texts().tdbPickupCount(m_state.gdblTdbPickupCount));
     context.show();
     if (m_state.garrWorldFiles.size() < 2) {
         return true;
     }
 
     protocol.prepend(TextFormat::repeat(u'-', 111) + kCrLf + kCrLf);
-    protocol.prepend(kCrLf +
-                     context.text(u"Suche in World Dateien nach Pickups",
-                                  u"Look up for pickups in world files:") +
-                     kCrLf + kCrLf);
+    protocol.prepend(kCrLf + context.texts().worldHeading() + kCrLf + kCrLf);
     context.show();
     if (!WorldFileScan(context).scan()) {
         return false;
     }
-    return PickupRecordRewriter(context).run();
+    return PickupRecordRewriter(context, files).run();
 }
 
 void CorrectionRun::writeEndFrame() {
     Protocol& protocol = m_state.gstrProtokoll;
-    const bool german = m_state.isGerman();
+    const ProtocolTexts texts(m_state.isGerman());
     m_host.setBusyPointer(false);
     if (m_options.dryRun) {
-        protocol.prepend(
-            std::u16string(m_state.text(u" Probelauf: es wurde keine Datei ge\u00e4ndert.",
-                                        u" Dry run: no file was changed.")) +
-            kCrLf);
+        protocol.prepend(texts.dryRun() + kCrLf);
     }
-    protocol.prepend(std::u16string(m_state.text(u"fertig!", u"ready!")) + kCrLf + kCrLf);
-    protocol.prepend(std::u16string(m_state.text(u"--- ENDE ", u"--- END ")) +
-                     dateAndTime(m_clock) + u" " + TextFormat::repeat(u'-', german ? 122 : 123) +
-                     kCrLf + kCrLf);
+    protocol.prepend(texts.ready() + kCrLf + kCrLf);
+    protocol.prepend(texts.endLine(dateAndTime(m_clock)) + kCrLf + kCrLf);
     protocol.prepend(TextFormat::repeat(u'=', 151) + kCrLf);
     m_host.showProtocol(protocol);
 
     const double elapsed = m_clock.now().secondsSinceMidnight - m_state.gdblStartTime;
-    m_host.setStatusLine(std::u16string(m_state.text(u"Dauer: ", u"Duration: ")) +
-                         TextFormat::fixedTwoDecimals(elapsed, m_clock.decimalSeparator()) + u" s");
+    m_host.setStatusLine(
+        texts.duration(TextFormat::fixedTwoDecimals(elapsed, m_clock.decimalSeparator())));
 }
 
 }  // namespace veltrano

@@ -15,8 +15,10 @@ struct RunContext;
 struct RunOptions {
     // The whole run without any backup, temporary file or write.
     bool dryRun = false;
-    // World files stored as UTF-16 text or compressed text are decoded and scanned as well;
-    // otherwise they count as compressed, as the desktop program always reports them.
+    // World files stored as UTF-16 text, compressed text, binary or compressed binary are
+    // decoded into an 8-bit text and scanned as that. Otherwise every file is read as 8-bit
+    // text: one in another form counts as compressed, except an uncompressed binary file,
+    // which passes the header test and yields no pickup.
     bool readAllWorldFiles = false;
 };
 

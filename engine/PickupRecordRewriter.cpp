@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "engine/PickupTypes.h"
 #include "engine/TextFormat.h"
 #include "engine/TrackText.h"
 #include "engine/WorldFileScan.h"
@@ -13,18 +14,6 @@ namespace veltrano {
 namespace {
 
 constexpr std::u16string_view kAllZeros = u"00000000 )";
-
-struct TypeEnding {
-    char16_t type;
-    bool usesFillLevel;
-    const char16_t* ending;
-};
-
-constexpr TypeEnding kEndings[] = {
-    {u'1', false, u"080 )"}, {u'2', false, u"100 )"}, {u'3', false, u"180 )"},
-    {u'4', false, u"200 )"}, {u'5', true, u"280 )"},  {u'6', true, u"300 )"},
-    {u'7', true, u"380 )"},  {u'8', false, u"400 )"},
-};
 
 // Writes the edited text as it is written back, straight from its pieces: a large track file
 // is never put together in memory a second time.
@@ -43,34 +32,26 @@ IoResult writeEditedText(const TrackText& text, OutputFile& file) {
 std::u16string PickupRecordRewriter::newFieldText(std::u16string_view capacity,
                                                   std::u16string_view type,
                                                   std::u16string_view fillLevelCode) {
-    // Freight and mail pickups show no fill level: their code is always that of index 0.
-    std::u16string_view fill = fillLevelCode;
-    std::u16string_view ending = u"000 )";
-    for (const TypeEnding& row : kEndings) {
-        if (type.size() == 1 && type[0] == row.type) {
-            fill = row.usesFillLevel ? fillLevelCode : u"0";
-            ending = row.ending;
-        }
-    }
+    // A world file gives the type as one digit; any other text is no type of the table.
+    const PickupType* known = type.size() == 1 ? PickupTypes::withNumber(type[0] - u'0') : nullptr;
+    // Freight and mail pickups show no fill level: theirs is always the code of index 0.
+    const std::u16string_view fill = !known || known->usesFillLevel ? fillLevelCode : u"0";
     std::u16string field = u"PickupTrItemData ( ";
-    field.append(capacity).append(u" 0000").append(fill).append(ending);
+    field.append(capacity).append(u" 0000").append(fill).append(PickupTypes::codeText(known));
+    field.append(u" )");
     return field;
 }
 
 bool PickupRecordRewriter::run() {
     RunState& state = m_context.state;
     state.gstrProtokoll.prepend(TextFormat::repeat(u'-', 111) + u"\r\n\r\n");
-    state.gstrProtokoll.prepend(u"\r\n" +
-                                m_context.text(u"\u00c4ndere Pickups in tdb and tit Dateien:",
-                                               u"Change pickups in tdb and tit files:") +
-                                u"\r\n\r\n");
+    state.gstrProtokoll.prepend(u"\r\n" + m_context.texts().rewriteHeading() + u"\r\n\r\n");
     m_context.show();
     m_changed = false;
 
-    TrackFilePair files(m_context);
-    const bool completed = rewrite(files);
+    const bool completed = rewrite(m_files);
     if (!completed) {
-        files.undo();
+        m_files.undo();
     }
     m_context.show();
     m_context.host.yieldToEvents();
@@ -92,10 +73,7 @@ bool PickupRecordRewriter::rewrite(TrackFilePair& files) {
         return false;
     }
     if (!m_changed) {
-        m_context.state.gstrProtokoll.prepend(
-            m_context.text(u" Es wurden keine \u00c4nderungen vorgenommen.",
-                           u" No need to make any change.") +
-            u"\r\n");
+        m_context.state.gstrProtokoll.prepend(m_context.texts().noChange() + u"\r\n");
         return true;
     }
     return writeBack(files, files.database(), *database);
@@ -121,8 +99,7 @@ std::unique_ptr<TrackText> PickupRecordRewriter::pass(const TrackFile& file, boo
         return nullptr;
     }
     // Protocol lines name the file as it is on disk.
-    const std::u16string fileName =
-        TextCodec::fromUtf8(file.path.substr(state.gstrRoutePath.size() + 1));
+    const std::u16string fileName = TextCodec::fromUtf8(file.name);
     const std::size_t upperBound = state.garrPickupTrItemId.size() - 1;
     for (std::size_t i = 1; i <= upperBound; ++i) {
         rewriteRecord(*text, fileName, i, reportChanges);
@@ -141,10 +118,7 @@ void PickupRecordRewriter::rewriteRecord(TrackText& text, const std::u16string& 
     }
     std::optional<TrackText::Field> field = text.findField(*idPosition);
     if (!field) {
-        m_context.reportProblem(
-            u"*** TrItemId ( " + id + u" ) in " + fileName +
-            m_context.text(u" ohne vollst\u00e4ndiges PickupTrItemData \u00fcbersprungen.",
-                           u" without a complete PickupTrItemData skipped."));
+        m_context.reportProblem(m_context.texts().idWithoutField(id, fileName));
         return;
     }
     const std::u16string newText =
@@ -173,10 +147,10 @@ void PickupRecordRewriter::reportChange(std::size_t i, const std::u16string& old
     // The type text comes from the three digits in front of the final " )".
     const std::u16string typeCode = newText.substr(newText.size() - 5, 3);
     state.gstrProtokoll.prepend(
-        TextFormat::rightAligned5(TextFormat::fromAscii(std::to_string(i))) + u". " +
-        WorldFileScan::fctTypeNumToTypeString(typeCode, state.isGerman()) + u" in " +
-        state.garrPickupWorldFile[i] + m_context.text(u" mit ", u" with ") + oldText +
-        m_context.text(u" ge\u00e4ndert in ", u" changed to ") + newText + u"\r\n");
+        m_context.texts().pickupChanged(
+            i, WorldFileScan::fctTypeNumToTypeString(typeCode, state.isGerman()),
+            state.garrPickupWorldFile[i], oldText, newText) +
+        u"\r\n");
     m_context.show();
 }
 

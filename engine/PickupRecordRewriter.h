@@ -15,7 +15,9 @@ class TrackText;
 // world pickup names, first in the .tit, then in the .tdb, each after its backup.
 class PickupRecordRewriter {
   public:
-    explicit PickupRecordRewriter(RunContext& context) : m_context(context) {}
+    // `files`: the route's track files, resolved once for the whole run.
+    PickupRecordRewriter(RunContext& context, TrackFilePair& files)
+        : m_context(context), m_files(files) {}
 
     // False when a file error ended the phase (the problem line is in the protocol).
     bool run();
@@ -37,6 +39,7 @@ class PickupRecordRewriter {
     bool writeBack(TrackFilePair& files, TrackFile& file, const TrackText& text);
 
     RunContext& m_context;
+    TrackFilePair& m_files;
     // Set by the first record of either file that really changes; shared by both passes.
     bool m_changed = false;
 };

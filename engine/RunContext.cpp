@@ -1,7 +1,5 @@
 #include "engine/RunContext.h"
 
-#include "platform/TextCodec.h"
-
 namespace veltrano {
 
 void RunContext::reportProblem(const std::u16string& line, bool duringCatalogue) {
@@ -17,19 +15,12 @@ void RunContext::reportReadFailure(const std::string& path, const IoResult& fail
 
 std::u16string RunContext::readFailureLine(const RunState& state, const std::string& path,
                                            const IoResult& failure) {
-    return state.text(u"*** Datei ", u"*** Cannot read file ") + TextCodec::fromUtf8(path) +
-           state.text(u" kann nicht gelesen werden: ", u": ") +
-           TextCodec::fromUtf8(failure.cause());
+    return ProtocolTexts(state.isGerman()).readFailure(path, failure.cause());
 }
 
 void RunContext::reportWriteFailure(const std::string& path, const IoResult& failure,
                                     bool fileUnchanged) {
-    reportProblem(
-        text(u"*** Datei ", u"*** Cannot write file ") + TextCodec::fromUtf8(path) +
-        text(u" kann nicht geschrieben werden: ", u": ") + TextCodec::fromUtf8(failure.cause()) +
-        (fileUnchanged
-             ? text(u". Die Datei bleibt unver\u00e4ndert.", u". The file is left unchanged.")
-             : std::u16string(u".")));
+    reportProblem(texts().writeFailure(path, failure.cause(), fileUnchanged));
 }
 
 }  // namespace veltrano

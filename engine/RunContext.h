@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/CorrectionRun.h"
+#include "engine/ProtocolTexts.h"
 #include "engine/RunHost.h"
 #include "engine/RunState.h"
 #include "platform/Clock.h"
@@ -49,10 +50,8 @@ struct RunContext {
         }
         return result.get();
     }
-    // German or English, by the current language.
-    std::u16string text(const char16_t* german, const char16_t* english) const {
-        return state.text(german, english);
-    }
+    // The protocol's lines in the current language.
+    ProtocolTexts texts() const { return ProtocolTexts(state.isGerman()); }
 };
 
 }  // namespace veltrano

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/TextFormat.h"
-#include "platform/TextCodec.h"
 
 namespace veltrano {
 
@@ -50,13 +49,10 @@ void splitAtLastBlank(const std::u16string& text, std::u16string& tail, std::u16
 }  // namespace
 
 bool TdbPickupCatalogue::subCollectTdbPickups(double& gdblTdbPickupCount) {
-    RunState& state = m_context.state;
-    const std::string fileName = TextCodec::toUtf8(state.gstrRouteName + u".tdb");
-    const std::string path = m_context.fileSystem.resolvePath(state.gstrRoutePath, fileName);
-
     // Read and decoded off the window's thread: a large track database takes longer than the
     // window may stay unanswered.
     FileSystem& fileSystem = m_context.fileSystem;
+    const std::string& path = m_databasePath;
     std::u16string text;
     const IoResult read = m_context.whileYielding(
         [&fileSystem, &path, &text] { return fileSystem.readText(path, text); });
@@ -85,11 +81,7 @@ bool TdbPickupCatalogue::subCollectTdbPickups(double& gdblTdbPickupCount) {
                 positionDataKnown = true;
             }
             if (nextPositionData == std::u16string::npos) {
-                m_context.reportProblem(
-                    m_context.text(u"*** PickupItem ohne TrItemRData \u00fcbersprungen (Zeichen ",
-                                   u"*** PickupItem without TrItemRData skipped (character ") +
-                        TextFormat::fromAscii(std::to_string(at + 1)) + u").",
-                    true);
+                m_context.reportProblem(m_context.texts().pickupWithoutPositionData(at + 1), true);
                 continue;
             }
             // The cut keeps the closing parenthesis and the character after it.

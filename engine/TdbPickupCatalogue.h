@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 
 #include "engine/RunContext.h"
 
@@ -12,7 +13,9 @@ namespace veltrano {
 // from each record's TrItemRData tile numbers, the world file it lies in (garrWorldFiles).
 class TdbPickupCatalogue {
   public:
-    explicit TdbPickupCatalogue(RunContext& context) : m_context(context) {}
+    // `databasePath`: the route's .tdb as the run resolved it.
+    TdbPickupCatalogue(RunContext& context, std::string databasePath)
+        : m_context(context), m_databasePath(std::move(databasePath)) {}
 
     // Adds one to `gdblTdbPickupCount` per record. False when the track database could not
     // be read (the problem line is in the protocol).
@@ -26,6 +29,7 @@ class TdbPickupCatalogue {
     void addWorldFile(const std::u16string& name);
 
     RunContext& m_context;
+    std::string m_databasePath;
     std::unordered_set<std::u16string> m_known;
 };
 

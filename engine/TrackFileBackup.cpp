@@ -1,14 +1,14 @@
 #include "engine/TrackFileBackup.h"
 
-#include "engine/BackupCatalogue.h"
+#include "engine/BackupCopyName.h"
 #include "engine/BackupFolders.h"
 #include "platform/TextCodec.h"
 
 namespace veltrano {
 
 std::string TrackFileBackup::folderPath() const {
-    return FileSystem::join(m_context.state.gstrRoutePath,
-                            TextCodec::toUtf8(m_context.state.gstrSaveFolder));
+    return m_context.fileSystem.resolvePath(m_context.state.gstrRoutePath,
+                                            TextCodec::toUtf8(m_context.state.gstrSaveFolder));
 }
 
 std::string TrackFileBackup::backUp(const std::string& sourcePath,
@@ -27,24 +27,17 @@ std::string TrackFileBackup::backUp(const std::string& sourcePath,
     std::string backupPath;
     if (result) {
         // Date and time come from one reading, so the name never mixes two seconds.
-        const ClockReading reading = m_context.clock.now();
-        const std::u16string name = u"_Datum-" + TextCodec::fromUtf8(Clock::yymmdd(reading.local)) +
-                                    u"_Uhrzeit-" +
-                                    TextCodec::fromUtf8(Clock::hhmmss(reading.local)) + u"_" +
-                                    m_context.state.gstrRouteName + extension;
-        backupPath = FileSystem::join(folder, TextCodec::toUtf8(name));
+        const BackupCopyName name(BackupCopyName::stampOf(m_context.clock.now()),
+                                  TextCodec::toUtf8(m_context.state.gstrRouteName),
+                                  TextCodec::toUtf8(extension));
+        backupPath = fileSystem.resolvePath(folder, name.text());
         // A copy of a large track file, flushed to disk, is done off the window's thread.
         result = m_context.whileYielding([&fileSystem, &sourcePath, &backupPath] {
             return fileSystem.copyFile(sourcePath, backupPath);
         });
     }
     if (!result) {
-        m_context.reportProblem(m_context.text(u"*** Sicherung von ", u"*** Backup of ") +
-                                TextCodec::fromUtf8(sourcePath) +
-                                m_context.text(u" fehlgeschlagen: ", u" failed: ") +
-                                TextCodec::fromUtf8(result.cause()) +
-                                m_context.text(u". Die Datei bleibt unver\u00e4ndert.",
-                                               u". The file is left unchanged."));
+        m_context.reportProblem(m_context.texts().backupFailure(sourcePath, result.cause()));
         return {};
     }
     return backupPath;
@@ -53,7 +46,7 @@ std::string TrackFileBackup::backUp(const std::string& sourcePath,
 void TrackFileBackup::removeStaleTemporaryFiles(FileSystem& fileSystem, const std::string& route) {
     fileSystem.removeStaleTemporaryFiles(route);
     for (const char* folder : BackupFolders::kBoth) {
-        const std::string path = FileSystem::join(route, folder);
+        const std::string path = fileSystem.resolvePath(route, folder);
         if (fileSystem.folderExists(path)) {
             fileSystem.removeStaleTemporaryFiles(path);
         }

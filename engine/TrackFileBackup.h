@@ -7,7 +7,7 @@
 namespace veltrano {
 
 // Copies a track file, byte for byte, into the language's backup folder of the route under a
-// dated name (_Datum-yymmdd_Uhrzeit-hhmmss_<RouteID>.tit / .tdb) before it is replaced.
+// dated name (BackupCopyName) before it is replaced.
 class TrackFileBackup {
   public:
     explicit TrackFileBackup(RunContext& context) : m_context(context) {}

@@ -12,8 +12,10 @@ TrackFile TrackFilePair::resolve(const char16_t* extension) const {
     const RunState& state = m_context.state;
     TrackFile file;
     file.extension = extension;
-    const std::string name = TextCodec::toUtf8(state.gstrRouteName + extension);
-    file.path = m_context.fileSystem.resolvePath(state.gstrRoutePath, name);
+    const std::string wanted = TextCodec::toUtf8(state.gstrRouteName + extension);
+    const std::string onDisk = m_context.fileSystem.findEntry(state.gstrRoutePath, wanted);
+    file.name = onDisk.empty() ? wanted : onDisk;
+    file.path = m_context.fileSystem.resolvePath(state.gstrRoutePath, file.name);
     return file;
 }
 
@@ -23,11 +25,7 @@ bool TrackFilePair::writesStayInside(const TrackFile& first) {
     const TrackFile& partner = &first == &m_itemTable ? m_database : m_itemTable;
     for (const std::string* path : {&first.path, &partner.path, &backupFolder}) {
         if (m_context.fileSystem.leadsOutside(*path, route)) {
-            m_context.reportProblem(
-                u"*** " + TextCodec::fromUtf8(*path) +
-                m_context.text(u" zeigt aus dem Streckenverzeichnis heraus; es wurde nichts "
-                               u"ge\u00e4ndert.",
-                               u" points outside the route folder; nothing was changed."));
+            m_context.reportProblem(m_context.texts().leadsOutside(*path));
             return false;
         }
     }
@@ -66,9 +64,7 @@ void TrackFilePair::undo() {
         m_context.reportWriteFailure(path, restored, false);
         return;
     }
-    m_context.reportProblem(u"*** " + TextCodec::fromUtf8(path) +
-                            m_context.text(u" wurde aus der Sicherung wiederhergestellt.",
-                                           u" was restored from its backup."));
+    m_context.reportProblem(m_context.texts().putBackFromBackup(path));
 }
 
 }  // namespace veltrano

@@ -10,7 +10,8 @@ namespace veltrano {
 // One of the route's two track files while it is being replaced.
 struct TrackFile {
     std::u16string extension;  // ".tit" or ".tdb"
-    std::string path;          // route folder and the name found on disk
+    std::string name;          // the name found on disk, or the one looked for when missing
+    std::string path;          // route folder and that name
     std::string backupPath;    // the copy made just before it was replaced
     bool replaced = false;
 };

@@ -5,22 +5,14 @@
 #include <thread>
 #include <utility>
 
+#include "engine/BackupCopyName.h"
 #include "engine/TrackFileBackup.h"
-#include "platform/TextCodec.h"
 
 namespace veltrano {
 
 namespace {
 
 constexpr const char16_t* kCrLf = u"\r\n";
-
-std::u16string utf16(const std::string& text) {
-    return TextCodec::fromUtf8(text);
-}
-
-std::string stampOf(const ClockReading& reading) {
-    return Clock::yymmdd(reading.local) + "-" + Clock::hhmmss(reading.local);
-}
 
 }  // namespace
 
@@ -41,9 +33,7 @@ RestoreResult TrackFileRestore::restore(const std::string& stamp) {
         reportNoSuchRun(stamp, catalogue);
         return finish(RestoreOutcome::NoSuchRun);
     }
-    prependLine(m_context.text(u"Stelle die Streckendateien wieder her, wie sie vor dem Lauf ",
-                               u"Restore the track files as they were before the run ") +
-                utf16(catalogue.runs()[*run].stamp()) + m_context.text(u" waren:", u":"));
+    prependLine(m_context.texts().restoreHeading(catalogue.runs()[*run].stamp()));
 
     TrackFilePair files(m_context);
     const BackupCopy* titSource = sourceOf(files.itemTable(), catalogue, *run);
@@ -59,20 +49,16 @@ RestoreResult TrackFileRestore::restore(const std::string& stamp) {
     for (auto [file, source] :
          {std::pair{&files.itemTable(), titSource}, std::pair{&files.database(), tdbSource}}) {
         if (!source) {
-            prependLine(u" " + utf16(file->path) +
-                        m_context.text(u" ist seit diesem Lauf unver\u00e4ndert und bleibt, wie "
-                                       u"sie ist.",
-                                       u" is unchanged since that run and stays as it is."));
+            prependLine(m_context.texts().unchangedSinceRun(file->path));
         } else if (!putBack(files, *file, *source)) {
             files.undo();
             return finish(RestoreOutcome::FileError);
         }
     }
     if (m_context.options.dryRun) {
-        prependLine(m_context.text(u" Probelauf: es wurde keine Datei ge\u00e4ndert.",
-                                   u" Dry run: no file was changed."));
+        prependLine(m_context.texts().dryRun());
     }
-    prependLine(m_context.text(u"fertig!", u"ready!"));
+    prependLine(m_context.texts().ready());
     return finish(RestoreOutcome::Completed);
 }
 
@@ -82,24 +68,9 @@ RestoreResult TrackFileRestore::finish(RestoreOutcome outcome) {
 }
 
 void TrackFileRestore::reportNoSuchRun(const std::string& stamp, const BackupCatalogue& catalogue) {
-    std::u16string line =
-        m_context.text(u"*** Kein Lauf mit dem Stempel ", u"*** No run has the stamp ") +
-        utf16(stamp);
     const auto [before, after] = catalogue.nearestRuns(stamp);
-    if (!before && !after) {
-        line +=
-            m_context.text(u"; die Strecke hat keine Sicherungen.", u"; the route has no backups.");
-    } else if (before && after) {
-        line +=
-            m_context.text(u"; die n\u00e4chsten L\u00e4ufe sind ", u"; the nearest runs are ") +
-            utf16(before->stamp()) + m_context.text(u" und ", u" and ") + utf16(after->stamp()) +
-            u".";
-    } else {
-        line += m_context.text(u"; der n\u00e4chste Lauf ist ", u"; the nearest run is ") +
-                utf16((before ? before : after)->stamp()) + u".";
-    }
-    m_context.reportProblem(
-        line + m_context.text(u" Es wurde nichts ge\u00e4ndert.", u" Nothing was changed."));
+    m_context.reportProblem(m_context.texts().noSuchRun(stamp, before ? before->stamp() : "",
+                                                        after ? after->stamp() : ""));
 }
 
 const BackupCopy* TrackFileRestore::sourceOf(const TrackFile& file,
@@ -141,7 +112,7 @@ bool TrackFileRestore::backupNamesAreFree(const BackupCatalogue& catalogue,
     // folder, or make its stamp name two runs across the folders; the restore waits for the
     // next second instead.
     for (int attempt = 0; attempt < 25; ++attempt) {
-        const std::string now = stampOf(m_context.clock.now());
+        const std::string now = BackupCopyName::stampOf(m_context.clock.now());
         bool taken = false;
         for (const BackupRun& run : catalogue.runs()) {
             taken = taken || run.hasStamp(now);
@@ -153,19 +124,13 @@ bool TrackFileRestore::backupNamesAreFree(const BackupCatalogue& catalogue,
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     m_context.reportProblem(
-        m_context.text(u"*** Sicherung von ", u"*** Backup of ") + utf16(first.path) +
-        m_context.text(u" fehlgeschlagen: ", u" failed: ") +
-        u"a backup of this second exists already" +
-        m_context.text(u". Die Datei bleibt unver\u00e4ndert.", u". The file is left unchanged."));
+        m_context.texts().backupFailure(first.path, "a backup of this second exists already"));
     return false;
 }
 
 bool TrackFileRestore::putBack(TrackFilePair& files, TrackFile& file, const BackupCopy& source) {
     if (m_context.options.dryRun) {
-        prependLine(
-            u" " + utf16(file.path) +
-            m_context.text(u" w\u00fcrde wiederhergestellt aus ", u" would be restored from ") +
-            utf16(source.path) + u".");
+        prependLine(m_context.texts().wouldBeRestoredFrom(file.path, source.path));
         return true;
     }
     FileSystem& fileSystem = m_context.fileSystem;
@@ -174,9 +139,7 @@ bool TrackFileRestore::putBack(TrackFilePair& files, TrackFile& file, const Back
         return fileSystem.copyFile(sourcePath, path);
     });
     if (replaced) {
-        prependLine(u" " + utf16(file.path) +
-                    m_context.text(u" wiederhergestellt aus ", u" restored from ") +
-                    utf16(source.path) + u".");
+        prependLine(m_context.texts().restoredFrom(file.path, source.path));
     }
     return replaced;
 }

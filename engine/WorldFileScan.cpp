@@ -1,7 +1,6 @@
 #include "engine/WorldFileScan.h"
 
-#include <array>
-
+#include "engine/PickupTypes.h"
 #include "engine/TextFormat.h"
 #include "platform/TextCodec.h"
 
@@ -10,26 +9,6 @@ namespace veltrano {
 namespace {
 
 constexpr std::u16string_view kPlainTextHeader = u"SIMISA@@@@@@@@@@JIN";
-
-struct TypeRow {
-    long long typeNumber;
-    long long typeCode;
-    const char16_t* german;
-    const char16_t* english;
-};
-
-constexpr std::array<TypeRow, 8> kTypeRows{{
-    {1, 80, u"   G\u00fcter - Getreide", u"     Freight-grain"},
-    {2, 100, u"      G\u00fcter - Kohle", u"      Freight-coal"},
-    {3, 180, u"       G\u00fcter - Kies", u"    Freight-gravel"},
-    {4, 200, u"       G\u00fcter - Sand", u"      Freight-sand"},
-    {5, 280, u"Treibstoff - Wasser", u"        Fuel-water"},
-    {6, 300, u" Treibstoff - Kohle", u"         Fuel-coal"},
-    {7, 380, u"Treibstoff - Diesel", u"       Fuel-diesel"},
-    {8, 400, u"   Sonderzug - Post", u"Special train mail"},
-}};
-constexpr const char16_t* kDefaultGerman = u"              G\u00fcter";
-constexpr const char16_t* kDefaultEnglish = u"           Freight";
 
 bool contains(const std::u16string& upperItem, std::u16string_view upperKey) {
     return upperItem.find(upperKey) != std::u16string::npos;
@@ -56,7 +35,8 @@ std::optional<long long> wholeNumber(std::u16string_view text) {
 }
 
 // Opens a world file and reads its first input item, whose header tells whether the file is
-// stored as plain text. An empty file has no first item and so no header.
+// 8-bit text (a file in another form that the reader decoded has the header of its 8-bit
+// twin). An empty file has no first item and so no header.
 IoResult readFirstItem(WorldItemReader& reader, const std::string& path, std::string& item,
                        bool& plainText) {
     plainText = false;
@@ -96,8 +76,7 @@ bool WorldFileScan::scanFile(const std::string& folder, std::size_t index, std::
 
     if (!m_context.fileSystem.fileExists(path)) {
         // Not shown at once: it becomes visible with the next show.
-        state.gstrProtokoll.prepend(m_context.text(u"World-Datei ", u"World file ") + name +
-                                    m_context.text(u" nicht gefunden!", u" not found!") + u"\r\n");
+        state.gstrProtokoll.prepend(m_context.texts().worldFileMissing(name) + u"\r\n");
         return true;
     }
     m_context.host.yieldToEvents();
@@ -119,11 +98,8 @@ bool WorldFileScan::scanWorldFile(const std::string& path, const std::u16string&
     bool plainText = false;
     IoResult read = readFirstItem(reader, path, item, plainText);
     if (read && !plainText) {
-        m_context.state.gstrProtokoll.prepend(
-            m_context.text(u" Worlddatei ", u" World file ") + name +
-            m_context.text(u" ist kommprimiert, daher nicht lesbar!",
-                           u" is compressed, therefore not readable!") +
-            u"\r\n");
+        m_context.state.gstrProtokoll.prepend(m_context.texts().worldFileCompressed(name) +
+                                              u"\r\n");
         return true;
     }
     if (read) {
@@ -139,12 +115,8 @@ bool WorldFileScan::scanWorldFile(const std::string& path, const std::u16string&
 void WorldFileScan::showProgress(const std::u16string& name, std::size_t index, std::size_t count) {
     const double percent = static_cast<double>(index) / static_cast<double>(count) * 100.0;
     const char separator = m_context.clock.decimalSeparator();
-    m_context.host.setStatusLine(m_context.text(u"\u00d6ffne World-Datei ", u"Open world file ") +
-                                 name +
-                                 m_context.text(u" und suche nach Pickup-Eintr\u00e4gen. ",
-                                                u" and look up for pickup entries. ") +
-                                 TextFormat::upToTwoDecimals(percent, separator) +
-                                 m_context.text(u"% durchsucht", u"% looked up"));
+    m_context.host.setStatusLine(
+        m_context.texts().scanProgress(name, TextFormat::upToTwoDecimals(percent, separator)));
     m_context.host.repaint();
 }
 
@@ -182,34 +154,13 @@ void WorldFileScan::consider(const WorldItemReader& reader, const std::string& i
     }
 }
 
-bool WorldFileScan::fctIsUncompressed(const std::string& folderPath, const std::u16string& name) {
-    std::string folder = folderPath;
-    if (!folder.empty() && folder.back() == FileSystem::separator()) {
-        folder.pop_back();
-    }
-    WorldItemReader reader(m_context.fileSystem, m_context.options.readAllWorldFiles);
-    std::string item;
-    bool plainText = false;
-    (void)readFirstItem(reader, m_context.fileSystem.resolvePath(folder, TextCodec::toUtf8(name)),
-                        item, plainText);
-    return plainText;
-}
-
 std::u16string WorldFileScan::fctTypeNumToTypeString(long long intTypeNum, bool german) {
-    for (const TypeRow& row : kTypeRows) {
-        if (row.typeNumber == intTypeNum || row.typeCode == intTypeNum) {
-            return german ? row.german : row.english;
-        }
-    }
-    return german ? kDefaultGerman : kDefaultEnglish;
+    return PickupTypes::name(PickupTypes::withNumberOrCode(intTypeNum), german);
 }
 
 std::u16string WorldFileScan::fctTypeNumToTypeString(std::u16string_view intTypeNum, bool german) {
     const std::optional<long long> number = wholeNumber(intTypeNum);
-    if (!number) {
-        return german ? kDefaultGerman : kDefaultEnglish;
-    }
-    return fctTypeNumToTypeString(*number, german);
+    return PickupTypes::name(number ? PickupTypes::withNumberOrCode(*number) : nullptr, german);
 }
 
 void WorldFileScan::subRedimPickupArrays(long long n) {
@@ -268,10 +219,10 @@ std::optional<std::size_t> WorldFileScan::applyItemRules(const std::u16string& i
 void WorldFileScan::reportFound(std::size_t k, const std::u16string& positionItem) {
     RunState& state = m_context.state;
     state.gstrProtokoll.prepend(
-        TextFormat::rightAligned5(TextFormat::fromAscii(std::to_string(k))) + u". " +
-        fctTypeNumToTypeString(state.garrPickupType[k], state.isGerman()) +
-        m_context.text(u" gefunden in ", u" found in ") + state.garrPickupWorldFile[k] +
-        m_context.text(u" an ", u" at ") + positionItem + u"\r\n");
+        m_context.texts().pickupFound(
+            k, fctTypeNumToTypeString(state.garrPickupType[k], state.isGerman()),
+            state.garrPickupWorldFile[k], positionItem) +
+        u"\r\n");
     m_context.show();
 }
 

@@ -19,12 +19,6 @@ class WorldFileScan {
     // problem line is in the protocol).
     bool scan();
 
-    // True when the first input item of folderPath + name contains "SIMISA@@@@@@@@@@JIN"; with
-    // the run option readAllWorldFiles, the first item of the file's decoded text when it is
-    // stored as UTF-16 or compressed text. `folderPath` ends in a separator. A file that cannot
-    // be read counts as false; the scan itself tells that apart.
-    bool fctIsUncompressed(const std::string& folderPath, const std::u16string& name);
-
     // The display text of a pickup type number (1 to 8) or track-file type code (80 to 400);
     // anything else, also a text that is no whole number, gives the default text.
     static std::u16string fctTypeNumToTypeString(std::u16string_view intTypeNum, bool german);
