@@ -14,7 +14,6 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "platform/HeapTuning.h"
 #include "qt/frmHaupt.h"
 
 namespace {
@@ -51,7 +50,6 @@ void click(QWidget& button) {
 
 int main(int argc, char** argv) {
     // As the desktop program itself starts.
-    veltrano::HeapTuning::keepLargeBuffersInHeap();
     QApplication application(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: desktop-run ROUTE_DIR\n");

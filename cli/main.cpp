@@ -5,13 +5,11 @@
 
 #include "cli/CliProgram.h"
 #include "platform/CommandLine.h"
-#include "platform/HeapTuning.h"
 #include "platform/Terminal.h"
 
 int main(int argc, char* argv[]) {
     // Dates, times and the decimal separator of the protocol follow the user's locale.
     std::setlocale(LC_ALL, "");
-    veltrano::HeapTuning::keepLargeBuffersInHeap();
 
     veltrano::Terminal::prepareOutput();
 

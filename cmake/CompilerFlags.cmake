@@ -1,5 +1,7 @@
 # Every compiler flag of the project lives in this one INTERFACE target, so each rule is
-# written down once, with its reason, and every target gets the same.
+# written down once, with its reason, and every target gets the same. The fuzz targets' own
+# project (fuzz/) takes it from here too.
+get_filename_component(VELTRANO_SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 add_library(veltrano_flags INTERFACE)
 
 target_compile_options(veltrano_flags INTERFACE
@@ -24,7 +26,7 @@ target_include_directories(veltrano_flags INTERFACE
     # version.h is generated from the project version.
     ${CMAKE_BINARY_DIR}/generated
     # Includes name their layer ("platform/FileSystem.h"), so the dependency shows at the top.
-    ${PROJECT_SOURCE_DIR}
+    ${VELTRANO_SOURCE_DIR}
 )
 
 if(VELTRANO_SANITIZE)

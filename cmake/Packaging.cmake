@@ -58,7 +58,7 @@ if(NOT WIN32)
         ${VELTRANO_DEB_DOCS}/changelog.gz)
     install(FILES ${VELTRANO_DEB_DOCS}/changelog.gz DESTINATION ${VELTRANO_DOC_DIR})
     set(VELTRANO_DEB_OUTPUTS ${VELTRANO_DEB_DOCS}/changelog.gz)
-    if(VELTRANO_BUILD_UI)
+    if(VELTRANO_BUILD_QT)
         foreach(page veltrano veltrano-open-route)
             veltrano_gzip_file(${PROJECT_SOURCE_DIR}/docs/${page}.1.in
                 ${VELTRANO_DEB_DOCS}/man1/${page}.1.gz)

@@ -28,5 +28,8 @@ if(VELTRANO_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${VELTRANO_WINE})
 endif()
 
+# Debian has no Qt built for MinGW; the Windows desktop program is the Win32 one (win32/).
+set(VELTRANO_BUILD_QT OFF CACHE BOOL "Build the Qt desktop program")
+
 # GoogleTest is built from Debian's sources (libgtest-dev) as part of this build.
 set(VELTRANO_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources to build")

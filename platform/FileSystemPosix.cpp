@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/FileDescriptor.h"
 #include "platform/FileSystem.h"
 #include "platform/FileSystemNative.h"
 
@@ -20,15 +21,6 @@ namespace {
 
 // More link hops than this while resolving a path means a loop.
 constexpr int kMaxLinkHops = 40;
-
-IoResult syncToDisk(int descriptor) {
-    while (::fsync(descriptor) != 0) {
-        if (errno != EINTR) {
-            return IoResult::fromErrno(errno);
-        }
-    }
-    return IoResult::success();
-}
 
 }  // namespace
 
@@ -104,7 +96,10 @@ IoResult FileSystem::flushFolder(const std::string& path) {
     if (descriptor < 0) {
         return IoResult::fromErrno(errno);
     }
-    const IoResult synced = syncToDisk(descriptor);
+    const IoResult synced =
+        FileDescriptor::retryOnInterrupt([descriptor] { return ::fsync(descriptor); }) == 0
+            ? IoResult::success()
+            : IoResult::fromErrno(errno);
     ::close(descriptor);
     return synced;
 }

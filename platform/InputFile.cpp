@@ -2,24 +2,7 @@
 
 #include <cerrno>
 
-#ifdef _WIN32
-#include "platform/NativePath.h"
-#endif
-
 namespace veltrano {
-
-namespace {
-
-std::FILE* openForReading(const std::string& path) {
-#ifdef _WIN32
-    // A narrow name would pass through the ANSI code page; the path is UTF-8.
-    return _wfopen(NativePath::wide(path).c_str(), L"rb");
-#else
-    return std::fopen(path.c_str(), "rb");
-#endif
-}
-
-}  // namespace
 
 InputFile::~InputFile() {
     close();
@@ -27,25 +10,17 @@ InputFile::~InputFile() {
 
 IoResult InputFile::open(const std::string& path) {
     close();
-    errno = 0;
-    m_file = openForReading(path);
-    if (m_file == nullptr) {
-        return IoResult::fromErrno(errno != 0 ? errno : ENOENT);
-    }
-    return IoResult::success();
+    return m_descriptor.openForReading(path);
 }
 
 IoResult InputFile::read(char* buffer, std::size_t capacity, std::size_t& got) {
     got = 0;
-    if (m_file == nullptr) {
+    if (!m_descriptor.isOpen()) {
         return IoResult::fromErrno(EBADF);
     }
     while (got < capacity) {
-        const long long count = readSome(buffer + got, capacity - got);
-        // A signal that came during the read took nothing from the file; it is read on.
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
+        const long long count = FileDescriptor::retryOnInterrupt(
+            [&] { return readSome(buffer + got, capacity - got); });
         if (count < 0) {
             return IoResult::fromErrno(errno);
         }
@@ -58,28 +33,13 @@ IoResult InputFile::read(char* buffer, std::size_t capacity, std::size_t& got) {
 }
 
 long long InputFile::readSome(char* buffer, std::size_t capacity) {
-    errno = 0;
-    const std::size_t count = std::fread(buffer, 1, capacity, m_file);
-    if (std::ferror(m_file) == 0) {
-        return static_cast<long long>(count);
-    }
-    // fread leaves errno set by the failed read(2); EIO when the C library did not.
-    const int error = errno != 0 ? errno : EIO;
-    // Cleared, so that the read after an interruption is not refused for the old error; an
-    // error that lasts comes again on that read.
-    std::clearerr(m_file);
-    if (count > 0) {
-        return static_cast<long long>(count);
-    }
-    errno = error;
-    return -1;
+    return m_descriptor.readSome(buffer, capacity);
 }
 
 void InputFile::close() {
-    if (m_file != nullptr) {
-        // Nothing was written, so a failing fclose cannot lose data.
-        std::fclose(m_file);
-        m_file = nullptr;
+    if (m_descriptor.isOpen()) {
+        // Nothing was written, so a failing close cannot lose data.
+        (void)m_descriptor.close();
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <string>
 
+#include "platform/FileDescriptor.h"
 #include "platform/IoResult.h"
 
 namespace veltrano {
@@ -28,7 +28,7 @@ class InputFile {
     virtual long long readSome(char* buffer, std::size_t capacity);
 
   private:
-    std::FILE* m_file = nullptr;
+    FileDescriptor m_descriptor;
 };
 
 }  // namespace veltrano

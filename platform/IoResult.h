@@ -13,20 +13,13 @@ class IoResult {
     static IoResult failure(std::string cause) { return IoResult(std::move(cause), true); }
     // Failure described by an errno value, in English whatever the user's locale.
     static IoResult fromErrno(int errorNumber);
-#ifdef _WIN32
-    // Failure described by a Windows error code (GetLastError()), in English as well.
+    // Failure described by a Windows error code (GetLastError()), in English as well; only
+    // the Windows build defines it.
     static IoResult fromWindowsError(unsigned long errorCode);
-#endif
 
-    bool ok() const {
-        return !m_failed;
-    }
-    explicit operator bool() const {
-        return ok();
-    }
-    const std::string& cause() const {
-        return m_cause;
-    }
+    bool ok() const { return !m_failed; }
+    explicit operator bool() const { return ok(); }
+    const std::string& cause() const { return m_cause; }
 
   private:
     IoResult() = default;

@@ -12,10 +12,11 @@ class NativePath {
   public:
     static std::filesystem::path of(const std::string& utf8Path);
     static std::string utf8(const std::filesystem::path& path);
-#ifdef _WIN32
+
+    // UTF-8 to UTF-16 and back, for the Windows build's calls of the wide API; only that
+    // build defines them.
     static std::wstring wide(const std::string& utf8Text);
     static std::string narrow(const std::wstring& wideText);
-#endif
 };
 
 }  // namespace veltrano

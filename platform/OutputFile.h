@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/FileDescriptor.h"
 #include "platform/IoResult.h"
 
 namespace veltrano {
@@ -34,7 +35,7 @@ class OutputFile {
     virtual long long writeSome(const char* data, std::size_t size);
 
   private:
-    int m_descriptor = -1;
+    FileDescriptor m_descriptor;
 };
 
 }  // namespace veltrano

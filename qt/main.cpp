@@ -4,7 +4,6 @@
 #include <span>
 
 #include "desktop/DesktopArguments.h"
-#include "platform/HeapTuning.h"
 #include "qt/QtControls.h"
 #include "qt/frmHaupt.h"
 
@@ -12,7 +11,6 @@
 // after telling the user that the folder is no usable route (status 2), or after a command
 // line that is not its own (status 64).
 int main(int argc, char* argv[]) {
-    veltrano::HeapTuning::keepLargeBuffersInHeap();
     QApplication application(argc, argv);
     QApplication::setFont(veltrano::QtControls::dialogFont());
     // Qt has taken its own options (-platform, -style) out of argv by now.

@@ -31,7 +31,7 @@ VELTRANO_KILL_ROUTE=demo VELTRANO_KILL_ROUNDS=10 bash scripts/kill-test.sh
 bash scripts/package-test.sh build
 
 # Memory errors and undefined behaviour fail a test here even where the result looked right.
-configure build-asan -DCMAKE_BUILD_TYPE=Debug -DVELTRANO_SANITIZE=ON -DVELTRANO_BUILD_UI=OFF
+configure build-asan -DCMAKE_BUILD_TYPE=Debug -DVELTRANO_SANITIZE=ON -DVELTRANO_BUILD_QT=OFF
 cmake --build build-asan --parallel 2
 ctest --test-dir build-asan --output-on-failure --no-tests=error -LE slow -j2
 

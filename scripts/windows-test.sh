@@ -50,8 +50,7 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
     /f </dev/null >/dev/null 2>&1
 
 cmake -S "$root" -B "$build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-    -DVELTRANO_BUILD_UI=OFF
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake"
 cmake --build "$build" -j "$jobs"
 ctest --test-dir "$build" -LE slow -j "$jobs" --output-on-failure
 

@@ -1,12 +1,10 @@
+// Windows takes a path as UTF-16.
+
+#include <windows.h>
+
 #include "platform/NativePath.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace veltrano {
-
-#ifdef _WIN32
 
 std::wstring NativePath::wide(const std::string& utf8Text) {
     if (utf8Text.empty()) {
@@ -39,17 +37,5 @@ std::filesystem::path NativePath::of(const std::string& utf8Path) {
 std::string NativePath::utf8(const std::filesystem::path& path) {
     return narrow(path.wstring());
 }
-
-#else
-
-std::filesystem::path NativePath::of(const std::string& utf8Path) {
-    return std::filesystem::path(utf8Path);
-}
-
-std::string NativePath::utf8(const std::filesystem::path& path) {
-    return path.string();
-}
-
-#endif
 
 }  // namespace veltrano

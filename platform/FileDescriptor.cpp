@@ -1,0 +1,11 @@
+#include "platform/FileDescriptor.h"
+
+namespace veltrano {
+
+FileDescriptor::~FileDescriptor() {
+    if (isOpen()) {
+        (void)close();
+    }
+}
+
+}  // namespace veltrano
