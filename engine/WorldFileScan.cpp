@@ -72,9 +72,9 @@ bool WorldFileScan::scanFile(const std::string& folder, std::size_t index, std::
     RunState& state = m_context.state;
     const std::u16string name = state.garrWorldFiles[index];
     const std::string nameUtf8 = TextCodec::toUtf8(name);
-    const std::string path = m_context.fileSystem.resolvePath(folder, nameUtf8);
+    const std::string path = m_context.fileSystem.resolveFile(folder, nameUtf8);
 
-    if (!m_context.fileSystem.fileExists(path)) {
+    if (path.empty()) {
         // Not shown at once: it becomes visible with the next show.
         state.gstrProtokoll.prepend(m_context.texts().worldFileMissing(name) + u"\r\n");
         return true;

@@ -331,26 +331,38 @@ std::string FileSystem::resolvePath(const std::string& folder, const std::string
     return join(folder, onDisk.empty() ? name : onDisk);
 }
 
+std::string FileSystem::resolveFile(const std::string& folder, const std::string& name) {
+    const FoundEntry found = lookUp(folder, name);
+    return found.isFile ? join(folder, found.name) : std::string();
+}
+
 std::string FileSystem::findEntry(const std::string& folder, const std::string& name) {
+    return lookUp(folder, name).name;
+}
+
+FileSystem::FoundEntry FileSystem::lookUp(const std::string& folder, const std::string& name) {
     const std::string exact = join(folder, name);
-    if (fileExists(exact) || folderExists(exact)) {
-        return native::storedName(exact, name);
+    if (fileExists(exact)) {
+        return {native::storedName(exact, name), true};
+    }
+    if (folderExists(exact)) {
+        return {native::storedName(exact, name), false};
     }
     FolderEntries entries;
     if (!listFolder(folder, entries)) {
         return {};
     }
-    std::string found;
+    FoundEntry found;
     int matches = 0;
     for (const auto* names : {&entries.subfolders, &entries.files}) {
         for (const std::string& entry : *names) {
             if (equalIgnoringAsciiCase(entry, name)) {
-                found = entry;
+                found = {entry, names == &entries.files};
                 ++matches;
             }
         }
     }
-    return matches == 1 ? found : std::string();
+    return matches == 1 ? found : FoundEntry{};
 }
 
 void FileSystem::removeStaleTemporaryFiles(const std::string& folder) {

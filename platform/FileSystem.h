@@ -78,6 +78,9 @@ class FileSystem {
     // `folder` joined with the name `name` has there: the one found by findEntry(), or `name`
     // itself when no entry matches (the path then names a file that does not exist).
     std::string resolvePath(const std::string& folder, const std::string& name);
+    // The path of the regular file that findEntry() finds for `name` in `folder`; empty when
+    // that entry is missing or is no regular file. Asks each question once.
+    std::string resolveFile(const std::string& folder, const std::string& name);
     // Removes temporary files of an earlier, killed run (".veltrano-*.tmp") from `folder`.
     void removeStaleTemporaryFiles(const std::string& folder);
 
@@ -88,6 +91,13 @@ class FileSystem {
     static ContentWriter contentOf(std::string_view bytes);
     static std::string join(const std::string& folder, const std::string& name);
     static char separator();
+
+  private:
+    struct FoundEntry {
+        std::string name;  // empty: none, or more than one
+        bool isFile = false;
+    };
+    FoundEntry lookUp(const std::string& folder, const std::string& name);
 };
 
 }  // namespace veltrano
