@@ -17,20 +17,8 @@ namespace veltrano::test {
 namespace {
 
 // The headings buildRoute applies.
-constexpr std::array<std::string_view, 6> kRouteHeadings{"text",   "utf16",  "world",
-                                                         "folder", "remove", "link-outside"};
-
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(line);
-    }
-    return lines;
-}
+constexpr std::array<std::string_view, 7> kRouteHeadings{
+    "text", "utf16", "world", "folder", "remove", "link-outside", "edit"};
 
 std::string unescaped(const std::string& line) {
     std::string bytes;
@@ -56,7 +44,47 @@ WorldFileForm formNamed(const std::string& name) {
     throw std::invalid_argument("no world file form " + name);
 }
 
+std::string withoutLineEnd(const std::string& line) {
+    return line.substr(0, line.find_last_not_of("\r\n") + 1);
+}
+
+void buildEntry(const TempRoute& route, const TempRoute& outside, const GoldenSection& section,
+                const std::string& name) {
+    const std::string& kind = section.head.at(0);
+    if (kind == "text") {
+        route.writeBytes(name, section.body);
+    } else if (kind == "utf16") {
+        route.writeUtf16(name, section.body);
+    } else if (kind == "world") {
+        route.writeBytes(name, storedAs(formNamed(section.head.at(1)), section.body));
+    } else if (kind == "folder") {
+        fs::remove(route.pathOf(name));
+        route.makeFolder(name);
+    } else if (kind == "remove") {
+        fs::remove(route.pathOf(name));
+    } else if (kind == "link-outside") {
+        fs::rename(route.pathOf(name), outside.pathOf(name));
+        fs::create_symlink(outside.pathOf(name), route.pathOf(name));
+    } else if (const std::string bytes = route.readBytes(name); bytes.starts_with("\xFF\xFE")) {
+        route.writeUtf16(name, edited(route.readUtf16(name), section.body));
+    } else {
+        route.writeBytes(name, edited(bytes, section.body));
+    }
+}
+
 }  // namespace
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
 
 std::string goldenPath(const std::string& relative) {
     return std::string(VELTRANO_GOLDEN_DIR) + "/" + relative;
@@ -133,25 +161,49 @@ std::vector<GoldenSection> caseSections(const std::string& relative,
 
 bool buildRoute(const TempRoute& route, const TempRoute& outside, const GoldenSection& section) {
     const std::string& kind = section.head.at(0);
-    const std::string name = section.head.size() > 1 ? section.head.back() : "";
-    if (kind == "text") {
-        route.writeBytes(name, section.body);
-    } else if (kind == "utf16") {
-        route.writeUtf16(name, section.body);
-    } else if (kind == "world") {
-        route.writeBytes(name, storedAs(formNamed(section.head.at(1)), section.body));
-    } else if (kind == "folder") {
-        fs::remove(route.pathOf(name));
-        route.makeFolder(name);
-    } else if (kind == "remove") {
-        fs::remove(route.pathOf(name));
-    } else if (kind == "link-outside") {
-        fs::rename(route.pathOf(name), outside.pathOf(name));
-        fs::create_symlink(outside.pathOf(name), route.pathOf(name));
-    } else {
+    if (std::ranges::find(kRouteHeadings, kind) == kRouteHeadings.end()) {
         return false;
     }
+    for (std::size_t i = kind == "world" ? 2 : 1; i < section.head.size(); ++i) {
+        buildEntry(route, outside, section, section.head[i]);
+    }
     return true;
+}
+
+std::string edited(const std::string& text, const std::string& edits) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
+        lines.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    std::size_t at = 0;
+    std::string lineEnd = "\r\n";
+    for (const std::string& edit : splitLines(edits)) {
+        const std::string line = edit.size() > 2 ? edit.substr(2) : "";
+        if (edit.starts_with('+')) {
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at++), line + lineEnd);
+            continue;
+        }
+        const auto found = std::find_if(
+            lines.begin() + static_cast<std::ptrdiff_t>(at), lines.end(),
+            [&](const std::string& candidate) { return withoutLineEnd(candidate) == line; });
+        if (found == lines.end() || !(edit.starts_with('-') || edit.starts_with('='))) {
+            throw std::invalid_argument("cannot apply the edit \"" + edit + "\"");
+        }
+        at = static_cast<std::size_t>(found - lines.begin());
+        if (edit.starts_with('=')) {
+            ++at;
+        } else {
+            lineEnd = found->substr(withoutLineEnd(*found).size());
+            lines.erase(found);
+        }
+    }
+    std::string result;
+    for (const std::string& line : lines) {
+        result += line;
+    }
+    return result;
 }
 
 std::string routeTree(const TempRoute& route) {
