@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
+#include "platform/TextCodec.h"
 #include "tests/support/WorldFileForms.h"
 
 namespace fs = std::filesystem;
@@ -44,8 +47,9 @@ WorldFileForm formNamed(const std::string& name) {
     throw std::invalid_argument("no world file form " + name);
 }
 
-std::string withoutLineEnd(const std::string& line) {
-    return line.substr(0, line.find_last_not_of("\r\n") + 1);
+bool isWholeLine(const std::string& text, std::size_t at, std::size_t size) {
+    return (at == 0 || text[at - 1] == '\n') &&
+           (at + size == text.size() || text[at + size] == '\r' || text[at + size] == '\n');
 }
 
 void buildEntry(const TempRoute& route, const TempRoute& outside, const GoldenSection& section,
@@ -66,7 +70,8 @@ void buildEntry(const TempRoute& route, const TempRoute& outside, const GoldenSe
         fs::rename(route.pathOf(name), outside.pathOf(name));
         fs::create_symlink(outside.pathOf(name), route.pathOf(name));
     } else if (const std::string bytes = route.readBytes(name); bytes.starts_with("\xFF\xFE")) {
-        route.writeUtf16(name, edited(route.readUtf16(name), section.body));
+        route.writeUtf16(
+            name, edited(TextCodec::toUtf8(TextCodec::decodeWholeFile(bytes)), section.body));
     } else {
         route.writeBytes(name, edited(bytes, section.body));
     }
@@ -108,7 +113,8 @@ std::vector<std::string> goldenCases(const std::string& folder) {
 
 std::string caseName(const ::testing::TestParamInfo<std::string>& row) {
     std::string name = row.param;
-    std::replace(name.begin(), name.end(), '-', '_');
+    std::ranges::replace_if(
+        name, [](char c) { return std::isalnum(static_cast<unsigned char>(c)) == 0; }, '_');
     return name;
 }
 
@@ -170,40 +176,28 @@ bool buildRoute(const TempRoute& route, const TempRoute& outside, const GoldenSe
     return true;
 }
 
-std::string edited(const std::string& text, const std::string& edits) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
-        lines.push_back(text.substr(start, end - start));
-        start = end;
-    }
+std::string edited(std::string text, const std::string& edits) {
     std::size_t at = 0;
-    std::string lineEnd = "\r\n";
+    bool replacing = false;
     for (const std::string& edit : splitLines(edits)) {
-        const std::string line = edit.size() > 2 ? edit.substr(2) : "";
-        if (edit.starts_with('+')) {
-            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at++), line + lineEnd);
+        const std::string line = edit.substr(std::min<std::size_t>(edit.size(), 2));
+        if (edit.starts_with('+') && std::exchange(replacing, false)) {
+            text.insert(at, line);
             continue;
         }
-        const auto found = std::find_if(
-            lines.begin() + static_cast<std::ptrdiff_t>(at), lines.end(),
-            [&](const std::string& candidate) { return withoutLineEnd(candidate) == line; });
-        if (found == lines.end() || !(edit.starts_with('-') || edit.starts_with('='))) {
+        std::size_t found = at;
+        while ((found = text.find(line, found)) != std::string::npos &&
+               !isWholeLine(text, found, line.size())) {
+            ++found;
+        }
+        if (found == std::string::npos || !(edit.starts_with('-') || edit.starts_with('='))) {
             throw std::invalid_argument("cannot apply the edit \"" + edit + "\"");
         }
-        at = static_cast<std::size_t>(found - lines.begin());
-        if (edit.starts_with('=')) {
-            ++at;
-        } else {
-            lineEnd = found->substr(withoutLineEnd(*found).size());
-            lines.erase(found);
-        }
+        replacing = edit.starts_with('-');
+        at = replacing ? found : found + line.size();
+        text.erase(at, replacing ? line.size() : 0);
     }
-    std::string result;
-    for (const std::string& line : lines) {
-        result += line;
-    }
-    return result;
+    return text;
 }
 
 std::string routeTree(const TempRoute& route) {

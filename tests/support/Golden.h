@@ -16,7 +16,7 @@ std::string goldenPath(const std::string& relative);
 std::string readGolden(const std::string& relative);
 // The names of the case files (*.txt) in a folder of tests/golden/, sorted.
 std::vector<std::string> goldenCases(const std::string& folder);
-// A case's file name as a test name.
+// A case's name as a test name: every character but a letter or digit becomes "_".
 std::string caseName(const ::testing::TestParamInfo<std::string>& row);
 
 // `text` with every `what` in it replaced by `by`.
@@ -45,10 +45,10 @@ std::vector<GoldenSection> caseSections(const std::string& relative,
 // link to it takes its place), "edit <path>..." (line edits, see edited(), on the text of a
 // UTF-16 file or on the bytes of any other). False for any other section.
 bool buildRoute(const TempRoute& route, const TempRoute& outside, const GoldenSection& section);
-// `text` with line edits: "- line" takes out the next line equal to it, "+ line" puts one in
-// where the last came out, with its line end, "= line" moves on past the next line equal to it.
-// An edit that finds no line throws naming it.
-std::string edited(const std::string& text, const std::string& edits);
+// `text` with line edits: "- line" then "+ line" replace the next line equal to the first by the
+// second, keeping its line end; "= line" moves on past the next line equal to it. An edit that
+// finds no line throws naming it.
+std::string edited(std::string text, const std::string& edits);
 // Every entry under the route folder as a relative path, one a line, sorted.
 std::string routeTree(const TempRoute& route);
 
