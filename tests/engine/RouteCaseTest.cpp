@@ -11,8 +11,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <optional>
+#include <regex>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -44,6 +46,8 @@ struct CaseRun {
     std::optional<std::u16string> box;
     std::string outcome = "completed";
     std::map<std::string, std::string> oldBytes;
+    std::map<std::string, std::string>
+        shorthands;  // a line of a protocol, and the lines it stands for
 };
 
 std::string oldestFirst(const std::u16string& protocol) {
@@ -61,20 +65,14 @@ std::string oldestFirst(const std::u16string& protocol) {
     return result;
 }
 
-// Windows words the system's reasons its own way: the reason after ": " in a "***" line, up to
-// ". ", is left out on both sides there.
-std::string withoutReasons(std::string protocol) {
+// Windows words the system's reasons its own way: there, the reason after the first ": " of a
+// "***" line, up to a full stop, is left out on both sides.
+std::string withoutReasons(const std::string& protocol) {
 #ifdef _WIN32
-    for (std::size_t line = 0; line < protocol.size(); line = protocol.find('\n', line) + 1) {
-        const std::size_t end = protocol.find('\n', line);
-        const std::size_t colon = protocol.find(": ", line);
-        if (protocol.compare(line + (protocol[line] == ' '), 4, "*** ") == 0 && colon < end) {
-            const std::size_t stop = std::min(protocol.find(". ", colon), end);
-            protocol.replace(colon + 2, stop - colon - 2, "<reason>");
-        }
-    }
-#endif
+    return std::regex_replace(protocol, std::regex(R"((\*\*\* [^\n]*?: )[^.\n]*)"), "$1<reason>");
+#else
     return protocol;
+#endif
 }
 
 FileOperation operationNamed(const std::string& name) {
@@ -142,7 +140,9 @@ void prepare(CaseRun& run, GoldenSection section) {
     const std::string& kind = section.head.at(0);
     const std::string backups = TextCodec::toUtf8(run.state.gstrSaveFolder);
     std::ranges::replace(section.head, std::string("<backups>"), backups);
-    if (kind == "earlier") {
+    if (kind == "shorthand") {
+        run.shorthands[section.head.at(1)] = section.lines;
+    } else if (kind == "earlier") {
         run.state.gstrProtokoll.assign(TextCodec::fromUtf8(section.body));
     } else if (kind == "box") {
         // What the box holds when the last run starts; the section's last line end is not part.
@@ -221,22 +221,14 @@ class RouteCase : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RouteCase, RunLeavesTheProtocolAndFilesOfTheCase) {
     const std::string file = GetParam().substr(0, GetParam().find(':'));
-    const std::vector<GoldenSection> base = caseSections("base-route.txt", {"shorthand"});
-    std::vector<GoldenSection> sections =
-        sectionsOf(file, GetParam().substr(file.size() + (file != GetParam())));
+    std::vector<GoldenSection> sections = caseSections("base-route.txt", {"shorthand"});
+    std::ranges::move(sectionsOf(file, GetParam().substr(file.size() + (file != GetParam()))),
+                      std::back_inserter(sections));
     CaseRun run;
     run.route.makeUsableRoute(kRouteId);
     run.state.gstrLanguage = "english";
     run.state.gstrSaveFolder = u"_Saved_tdb_und_tit_files_before_pickup_correction";
     run.state.gstrRoutePath = run.route.path();
-    std::map<std::string, std::string> shorthands;
-    for (const GoldenSection& section : base) {
-        if (section.head.at(0) == "shorthand") {
-            shorthands[section.head.at(1)] = section.lines;
-        } else {
-            buildRoute(run.route, run.outside, section);
-        }
-    }
     for (const GoldenSection& section : sections) {
         const std::string& kind = section.head.at(0);
 #ifdef _WIN32
@@ -279,7 +271,7 @@ TEST_P(RouteCase, RunLeavesTheProtocolAndFilesOfTheCase) {
         if (kind == "protocol") {
             std::string expected;
             for (const std::string& line : splitLines(section.lines)) {
-                expected += shorthands.count(line) != 0 ? shorthands.at(line) : line + "\n";
+                expected += run.shorthands.count(line) != 0 ? run.shorthands.at(line) : line + "\n";
             }
             EXPECT_TRUE(sameLines(withoutReasons(expected), withoutReasons(protocol)))
                 << "protocol";
