@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "app/FolderListing.h"
@@ -20,8 +21,8 @@ namespace {
 class RouteCheckCase : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RouteCheckCase, MessageAndEndOfTheCase) {
-    const std::vector<GoldenSection> sections =
-        caseSections("route-check/" + GetParam() + ".txt", {"usable-route", "options", "message", "route-name"});
+    const std::vector<GoldenSection> sections = caseSections(
+        "route-check/" + GetParam() + ".txt", {"usable-route", "options", "message", "route-name"});
     TempRoute route;
     TempRoute outside;
     RunState state;
@@ -32,9 +33,12 @@ TEST_P(RouteCheckCase, MessageAndEndOfTheCase) {
         if (kind == "usable-route") {
             route.makeUsableRoute();
         } else if (kind == "options") {
-            for (const std::string& word : section.head) {
-                state.gstrLanguage = word == "de" ? "deutsch" : state.gstrLanguage;
-                notice = notice || word == "notice";
+            for (std::size_t i = 1; i < section.head.size(); ++i) {
+                if (section.head[i] != "de" && section.head[i] != "notice") {
+                    throw std::invalid_argument("unknown option \"" + section.head[i] + "\"");
+                }
+                state.gstrLanguage = section.head[i] == "de" ? "deutsch" : state.gstrLanguage;
+                notice = notice || section.head[i] == "notice";
             }
         } else {
             buildRoute(route, outside, section);

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
+#include "platform/TextCodec.h"
 #include "tests/support/WorldFileForms.h"
 
 namespace fs = std::filesystem;
@@ -17,20 +20,8 @@ namespace veltrano::test {
 namespace {
 
 // The headings buildRoute applies.
-constexpr std::array<std::string_view, 6> kRouteHeadings{"text",   "utf16",  "world",
-                                                         "folder", "remove", "link-outside"};
-
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(line);
-    }
-    return lines;
-}
+constexpr std::array<std::string_view, 7> kRouteHeadings{
+    "text", "utf16", "world", "folder", "remove", "link-outside", "edit"};
 
 std::string unescaped(const std::string& line) {
     std::string bytes;
@@ -56,7 +47,49 @@ WorldFileForm formNamed(const std::string& name) {
     throw std::invalid_argument("no world file form " + name);
 }
 
+bool isWholeLine(const std::string& text, std::size_t at, std::size_t size) {
+    return (at == 0 || text[at - 1] == '\n') &&
+           (at + size == text.size() || text[at + size] == '\r' || text[at + size] == '\n');
+}
+
+void buildEntry(const TempRoute& route, const TempRoute& outside, const GoldenSection& section,
+                const std::string& name) {
+    const std::string& kind = section.head.at(0);
+    if (kind == "text") {
+        route.writeBytes(name, section.body);
+    } else if (kind == "utf16") {
+        route.writeUtf16(name, section.body);
+    } else if (kind == "world") {
+        route.writeBytes(name, storedAs(formNamed(section.head.at(1)), section.body));
+    } else if (kind == "folder") {
+        fs::remove(route.pathOf(name));
+        route.makeFolder(name);
+    } else if (kind == "remove") {
+        fs::remove(route.pathOf(name));
+    } else if (kind == "link-outside") {
+        fs::rename(route.pathOf(name), outside.pathOf(name));
+        fs::create_symlink(outside.pathOf(name), route.pathOf(name));
+    } else if (const std::string bytes = route.readBytes(name); bytes.starts_with("\xFF\xFE")) {
+        route.writeUtf16(
+            name, edited(TextCodec::toUtf8(TextCodec::decodeWholeFile(bytes)), section.body));
+    } else {
+        route.writeBytes(name, edited(bytes, section.body));
+    }
+}
+
 }  // namespace
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
 
 std::string goldenPath(const std::string& relative) {
     return std::string(VELTRANO_GOLDEN_DIR) + "/" + relative;
@@ -80,7 +113,8 @@ std::vector<std::string> goldenCases(const std::string& folder) {
 
 std::string caseName(const ::testing::TestParamInfo<std::string>& row) {
     std::string name = row.param;
-    std::replace(name.begin(), name.end(), '-', '_');
+    std::ranges::replace_if(
+        name, [](char c) { return std::isalnum(static_cast<unsigned char>(c)) == 0; }, '_');
     return name;
 }
 
@@ -133,25 +167,37 @@ std::vector<GoldenSection> caseSections(const std::string& relative,
 
 bool buildRoute(const TempRoute& route, const TempRoute& outside, const GoldenSection& section) {
     const std::string& kind = section.head.at(0);
-    const std::string name = section.head.size() > 1 ? section.head.back() : "";
-    if (kind == "text") {
-        route.writeBytes(name, section.body);
-    } else if (kind == "utf16") {
-        route.writeUtf16(name, section.body);
-    } else if (kind == "world") {
-        route.writeBytes(name, storedAs(formNamed(section.head.at(1)), section.body));
-    } else if (kind == "folder") {
-        fs::remove(route.pathOf(name));
-        route.makeFolder(name);
-    } else if (kind == "remove") {
-        fs::remove(route.pathOf(name));
-    } else if (kind == "link-outside") {
-        fs::rename(route.pathOf(name), outside.pathOf(name));
-        fs::create_symlink(outside.pathOf(name), route.pathOf(name));
-    } else {
+    if (std::ranges::find(kRouteHeadings, kind) == kRouteHeadings.end()) {
         return false;
     }
+    for (std::size_t i = kind == "world" ? 2 : 1; i < section.head.size(); ++i) {
+        buildEntry(route, outside, section, section.head[i]);
+    }
     return true;
+}
+
+std::string edited(std::string text, const std::string& edits) {
+    std::size_t at = 0;
+    bool replacing = false;
+    for (const std::string& edit : splitLines(edits)) {
+        const std::string line = edit.substr(std::min<std::size_t>(edit.size(), 2));
+        if (edit.starts_with('+') && std::exchange(replacing, false)) {
+            text.insert(at, line);
+            continue;
+        }
+        std::size_t found = at;
+        while ((found = text.find(line, found)) != std::string::npos &&
+               !isWholeLine(text, found, line.size())) {
+            ++found;
+        }
+        if (found == std::string::npos || !(edit.starts_with('-') || edit.starts_with('='))) {
+            throw std::invalid_argument("cannot apply the edit \"" + edit + "\"");
+        }
+        replacing = edit.starts_with('-');
+        at = replacing ? found : found + line.size();
+        text.erase(at, replacing ? line.size() : 0);
+    }
+    return text;
 }
 
 std::string routeTree(const TempRoute& route) {

@@ -108,14 +108,6 @@ std::string TempRoute::readBytes(const std::string& relative) const {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::string TempRoute::readUtf16(const std::string& relative) const {
-    std::string bytes = readBytes(relative);
-    if (bytes.size() < 2 || bytes[0] != '\xFF' || bytes[1] != '\xFE') {
-        throw std::runtime_error(relative + " is not UTF-16LE with byte-order mark");
-    }
-    return TextCodec::toUtf8(TextCodec::decodeWholeFile(bytes));
-}
-
 std::vector<std::string> TempRoute::list(const std::string& relative) const {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(NativePath::of(pathOf(relative)))) {

@@ -23,8 +23,6 @@ class TempRoute {
     // UTF-8 source text stored as UTF-16LE with byte-order mark, as routes store track files.
     void writeUtf16(const std::string& relative, std::string_view utf8Text) const;
     std::string readBytes(const std::string& relative) const;
-    // The file decoded as UTF-16LE after its byte-order mark, returned as UTF-8.
-    std::string readUtf16(const std::string& relative) const;
     // Names in a folder of the route, sorted.
     std::vector<std::string> list(const std::string& relative = "") const;
 

@@ -19,30 +19,28 @@ namespace {
 constexpr std::size_t kTextHeaderSize = 16;  // "SIMISA@@@@@@@@@@"
 
 std::string utf16(std::string_view eightBit, bool bigEndian, bool withMark) {
-    std::string bytes = withMark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
-    for (const char16_t unit : TextCodec::decodeWindows1252(eightBit)) {
-        const char high = static_cast<char>(unit >> 8);
-        const char low = static_cast<char>(unit & 0xFF);
-        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    std::string bytes = TextCodec::encodeUtf16LeWithBom(TextCodec::decodeWindows1252(eightBit));
+    for (std::size_t i = 0; bigEndian && i < bytes.size(); i += 2) {
+        std::swap(bytes[i], bytes[i + 1]);
     }
-    return bytes;
+    return bytes.substr(withMark ? 0 : 2);
 }
 
-constexpr std::pair<std::string_view, std::uint16_t> kTokens[] = {{"Tr_Worldfile", 0x4B},
-                                                                  {"Pickup", 0x3B},
-                                                                  {"PickupType", 0x32C},
-                                                                  {"PickupCapacity", 0x32E},
-                                                                  {"TrItemId", 0x26E},
-                                                                  {"Position", 0x61},
-                                                                  {"UiD", 0x6C},
-                                                                  {"SpeedRange", 0x32B},
-                                                                  {"PickupAnimData", 0x32D},
-                                                                  {"CollideFlags", 0x69},
-                                                                  {"FileName", 0x5F},
-                                                                  {"StaticFlags", 0x68},
-                                                                  {"VDbId", 0x11B},
-                                                                  {"QDirection", 0x285},
-                                                                  {"StaticDetailLevel", 0x65}};
+// The token of each block the test files name; any other block carries its name as label.
+constexpr std::string_view kTokens =
+    "Tr_Worldfile 4B Pickup 3B PickupType 32C PickupCapacity 32E TrItemId 26E Position 61 UiD 6C "
+    "SpeedRange 32B PickupAnimData 32D CollideFlags 69 FileName 5F StaticFlags 68 VDbId 11B "
+    "QDirection 285 StaticDetailLevel 65";
+
+std::optional<std::uint32_t> tokenOf(const std::string& name) {
+    std::istringstream tokens{std::string(kTokens)};
+    for (std::string word, token; tokens >> word >> token;) {
+        if (word == name) {
+            return static_cast<std::uint32_t>(std::stoul(token, nullptr, 16));
+        }
+    }
+    return std::nullopt;
+}
 
 void appendLittleEndian(std::string& bytes, std::uint32_t value, int size) {
     for (int i = 0; i < size; ++i) {
@@ -82,10 +80,8 @@ std::string binaryBlock(const std::vector<std::string>& words, std::size_t& at,
                         bool wholeCapacities) {
     const std::string name = words.at(at);
     at += 2;
-    const auto* known = std::find_if(std::begin(kTokens), std::end(kTokens),
-                                     [&](const auto& token) { return token.first == name; });
-    const bool isKnown = known != std::end(kTokens);
-    std::string content = isKnown ? std::string(1, '\0') : utf16Counted(name, 1);
+    const std::optional<std::uint32_t> token = tokenOf(name);
+    std::string content = token ? std::string(1, '\0') : utf16Counted(name, 1);
     while (words.at(at) != ")") {
         content += at + 1 < words.size() && words[at + 1] == "("
                        ? binaryBlock(words, at, wholeCapacities)
@@ -93,7 +89,7 @@ std::string binaryBlock(const std::vector<std::string>& words, std::size_t& at,
     }
     ++at;
     std::string bytes;
-    appendLittleEndian(bytes, isKnown ? known->second : 0x400, 2);
+    appendLittleEndian(bytes, token.value_or(0x400), 2);
     appendLittleEndian(bytes, 0x0101, 2);  // flags, which a reader passes over
     appendLittleEndian(bytes, static_cast<std::uint32_t>(content.size()), 4);
     return bytes + content;
@@ -139,17 +135,16 @@ std::string storedAs(WorldFileForm form, std::string_view eightBit) {
     return {};
 }
 
-const char* nameOf(WorldFileForm form) {
-    static const char* const kNames[] = {"8-bit",
-                                         "UTF-16LE",
-                                         "UTF-16BE",
-                                         "compressed UTF-16LE",
-                                         "compressed UTF-16LE without mark",
-                                         "compressed 8-bit",
-                                         "binary",
-                                         "binary with whole capacities",
-                                         "compressed binary"};
-    return kNames[static_cast<int>(form)];
+std::string nameOf(WorldFileForm form) {
+    std::istringstream names(
+        "8-bit|UTF-16LE|UTF-16BE|compressed UTF-16LE|compressed UTF-16LE "
+        "without mark|compressed 8-bit|binary|binary with whole "
+        "capacities|compressed binary");
+    std::string name;
+    for (int i = 0; i <= static_cast<int>(form); ++i) {
+        std::getline(names, name, '|');
+    }
+    return name;
 }
 
 std::string compressedWorldFile(std::string_view inflated,

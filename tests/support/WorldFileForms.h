@@ -24,7 +24,7 @@ constexpr int kWorldFileForms = static_cast<int>(WorldFileForm::CompressedBinary
 
 // `eightBit` starts with "SIMISA@@@@@@@@@@" (the compressed forms leave it out).
 std::string storedAs(WorldFileForm form, std::string_view eightBit);
-const char* nameOf(WorldFileForm form);
+std::string nameOf(WorldFileForm form);
 
 // The binary form of an 8-bit world file: each "Name (" opens a block, ")" closes it, other
 // words are values: uint32 in PickupType and TrItemId, float32 in Position and PickupCapacity
