@@ -125,19 +125,15 @@ std::optional<IoResult> FaultyFileSystem::failureOf(FileOperation operation,
 }
 
 IoResult FaultyFileSystem::listFolder(const std::string& path, FolderEntries& entries) {
-    if (auto failure = failureOf(FileOperation::ListFolder, path)) {
-        entries = FolderEntries{};
-        return *failure;
-    }
-    return FileSystem::listFolder(path, entries);
+    entries = FolderEntries{};
+    auto failure = failureOf(FileOperation::ListFolder, path);
+    return failure ? *failure : FileSystem::listFolder(path, entries);
 }
 
 IoResult FaultyFileSystem::fileSize(const std::string& path, std::uintmax_t& size) {
-    if (auto failure = failureOf(FileOperation::FileSize, path)) {
-        size = 0;
-        return *failure;
-    }
-    return FileSystem::fileSize(path, size);
+    size = 0;
+    auto failure = failureOf(FileOperation::FileSize, path);
+    return failure ? *failure : FileSystem::fileSize(path, size);
 }
 
 IoResult FaultyFileSystem::openInput(const std::string& path, std::unique_ptr<InputFile>& file) {
@@ -176,6 +172,11 @@ IoResult FaultyFileSystem::renameOver(const std::string& from, const std::string
 IoResult FaultyFileSystem::removeFile(const std::string& path) {
     auto failure = failureOf(FileOperation::Remove, path);
     return failure ? *failure : FileSystem::removeFile(path);
+}
+
+IoResult FaultyFileSystem::flushFolder(const std::string& path) {
+    auto failure = failureOf(FileOperation::Flush, path);
+    return failure ? *failure : FileSystem::flushFolder(path);
 }
 
 }  // namespace veltrano::test

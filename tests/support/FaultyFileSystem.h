@@ -57,7 +57,8 @@ struct Fault {
 // test asks for with a real errno. A failing write first writes half of its bytes, as a disk
 // that fills up does; a failing read delivers nothing. Files opened through it report their
 // reads, writes, flushes and closes to it, so those fail like the operations of the service,
-// and a read or write can meet the odd answers of the system call under it.
+// and a read or write can meet the odd answers of the system call under it. A folder's flush
+// counts as a flush.
 class FaultyFileSystem : public FileSystem {
   public:
     void inject(const Fault& fault);
@@ -73,6 +74,7 @@ class FaultyFileSystem : public FileSystem {
                         std::unique_ptr<OutputFile>& file) override;
     IoResult renameOver(const std::string& from, const std::string& to) override;
     IoResult removeFile(const std::string& path) override;
+    IoResult flushFolder(const std::string& path) override;
 
     // Records a call; the fault that hits it, if one does.
     std::optional<Fault> enter(FileOperation operation, const std::string& path,
