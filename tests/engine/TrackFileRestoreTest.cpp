@@ -80,11 +80,6 @@ TEST(TrackFileRestore, PutsBackTheEarliestCopyOfTheRunOrLater) {
          {"t1", "d2"},
          "*** No run has the stamp 261204-103000; the nearest runs are 261204-100000 and "
          "261204-110000. Nothing was changed."},
-        {"261204-120000",
-         RestoreOutcome::NoSuchRun,
-         {"t1", "d2"},
-         "*** No run has the stamp 261204-120000; the nearest run is 261204-110000. Nothing was "
-         "changed."},
     };
     for (const auto& row : rows) {
         Route route;

@@ -57,6 +57,12 @@ TEST(Clock, DecimalSeparatorFollowsTheNumericLocale) {
     std::setlocale(LC_NUMERIC, "C");
     ::unsetenv("LOCPATH");
 }
+#else
+TEST(Clock, DecimalSeparatorFollowsTheNumericLocale) {
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "German_Germany.1252"), nullptr);
+    EXPECT_EQ(Clock().decimalSeparator(), ',');
+    std::setlocale(LC_NUMERIC, "C");
+}
 #endif
 
 }  // namespace

@@ -29,7 +29,7 @@ TEST_P(SystemCallAnswer, CopyIsWholeOrTheOldFileStays) {
     const auto [operation, effect, cause] = GetParam();
     test::TempRoute route;
     std::string bytes;
-    for (int i = 0; bytes.size() < 600'000; ++i) {  // more than half a copy block
+    for (int i = 0; bytes.size() < 600'000; ++i) {  // hundreds of kilobytes, as track files
         bytes += std::to_string(i) + ",";
     }
     route.writeBytes("source.tdb", bytes);

@@ -36,8 +36,10 @@ class HeldOpen {
         HANDLE input{};
         CreatePipe(&input, &m_input, &inherited, 0);
         SetHandleInformation(m_input, HANDLE_FLAG_INHERIT, 0);
-        STARTUPINFOW startup{
-            .cb = sizeof startup, .dwFlags = STARTF_USESTDHANDLES, .hStdInput = input};
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = input;
         std::wstring command = L"hold \"" + NativePath::wide(path) + L"\"";
         EXPECT_TRUE(CreateProcessW(std::filesystem::path(VELTRANO_HOLD_FILE_OPEN).c_str(),
                                    command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,

@@ -104,9 +104,8 @@ bool FaultyFileSystem::watches(const Fault& fault, FileOperation operation) {
                                                  operation) != fault.operations.end();
 }
 
-std::optional<Fault> FaultyFileSystem::enter(FileOperation operation, const std::string& path,
-                                             const std::string& otherPath) {
-    m_calls.push_back({operation, path, otherPath});
+std::optional<Fault> FaultyFileSystem::enter(FileOperation operation, const std::string& path) {
+    m_calls.push_back({operation, path});
     std::optional<Fault> hit;
     for (ArmedFault& armed : m_faults) {
         if (watches(armed.fault, operation) && armed.seen++ == armed.fault.n && !hit) {
@@ -118,9 +117,8 @@ std::optional<Fault> FaultyFileSystem::enter(FileOperation operation, const std:
 }
 
 std::optional<IoResult> FaultyFileSystem::failureOf(FileOperation operation,
-                                                    const std::string& path,
-                                                    const std::string& otherPath) {
-    const std::optional<Fault> fault = enter(operation, path, otherPath);
+                                                    const std::string& path) {
+    const std::optional<Fault> fault = enter(operation, path);
     return fault ? std::optional(IoResult::fromErrno(fault->errorNumber)) : std::nullopt;
 }
 
@@ -165,7 +163,7 @@ IoResult FaultyFileSystem::createFile(const std::string& path, const std::string
 }
 
 IoResult FaultyFileSystem::renameOver(const std::string& from, const std::string& to) {
-    auto failure = failureOf(FileOperation::Rename, to, from);
+    auto failure = failureOf(FileOperation::Rename, to);
     return failure ? *failure : FileSystem::renameOver(from, to);
 }
 

@@ -32,8 +32,7 @@ const char* operationName(FileOperation operation);
 // One call of an operation, as the file system saw it.
 struct FileCall {
     FileOperation operation;
-    std::string path;       // for Rename the target
-    std::string otherPath;  // for Rename the source
+    std::string path;  // for Rename the target
 };
 
 // Which call a fault hits (the n-th, from 0, of the operations it watches) and what it does.
@@ -77,11 +76,9 @@ class FaultyFileSystem : public FileSystem {
     IoResult flushFolder(const std::string& path) override;
 
     // Records a call; the fault that hits it, if one does.
-    std::optional<Fault> enter(FileOperation operation, const std::string& path,
-                               const std::string& otherPath = {});
+    std::optional<Fault> enter(FileOperation operation, const std::string& path);
     // Records a call; the failure to report when a fault hits it.
-    std::optional<IoResult> failureOf(FileOperation operation, const std::string& path,
-                                      const std::string& otherPath = {});
+    std::optional<IoResult> failureOf(FileOperation operation, const std::string& path);
 
   private:
     struct ArmedFault {
