@@ -22,15 +22,6 @@ const std::string kRecord =
     "PickupItem (\r\nTrItemId ( 17 )\r\nTrItemRData ( 1 2 3 2 3 )\r\n"
     "PickupTrItemData ( 0 00000000 )\r\n)\r\n";
 
-// Sees the route folder's flushes too, which the shared fake leaves to the real service.
-class FolderFlushingFileSystem : public FaultyFileSystem {
-  public:
-    IoResult flushFolder(const std::string& path) override {
-        auto failure = failureOf(FileOperation::Flush, path);
-        return failure ? *failure : FileSystem::flushFolder(path);
-    }
-};
-
 struct SweptRun {
     explicit SweptRun(bool german, std::size_t failingCall = SIZE_MAX) {
         route.makeUsableRoute("SWEPT");
@@ -63,7 +54,7 @@ struct SweptRun {
 
     TempRoute route;
     RunState state;
-    FolderFlushingFileSystem fileSystem;
+    FaultyFileSystem fileSystem;
     FixedClock clock;
     FakeRunHost host{state, fileSystem};
     std::string oldTdb;

@@ -1,13 +1,17 @@
-// The decimal separator of the user's locale: a comma where the locale writes one, the point
-// where its separator takes more than one byte.
+// A reading is the time now: its seconds since midnight are those the C library counts from
+// the reading's midnight, and they go on as time passes; the decimal separator of the user's
+// locale is a comma where the locale writes one, the point where it takes more than one byte.
 
 #include "platform/Clock.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <clocale>
 #include <cstdlib>
+#include <ctime>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "tests/support/TempRoute.h"
@@ -15,13 +19,22 @@
 namespace veltrano {
 namespace {
 
-// A reading's seconds since midnight are its calendar time's, and the fraction of the second.
-TEST(Clock, SecondsSinceMidnightFollowTheCalendarTime) {
-    const ClockReading reading = Clock().now();
-    const int whole =
-        reading.local.tm_hour * 3600 + reading.local.tm_min * 60 + reading.local.tm_sec;
-    EXPECT_GE(reading.secondsSinceMidnight, whole);
-    EXPECT_LT(reading.secondsSinceMidnight, whole + 1);
+TEST(Clock, ReadingIsTheTimeNowAndCountsOnAsTimePasses) {
+    using namespace std::chrono;
+    const steady_clock::time_point start = steady_clock::now();
+    const ClockReading first = Clock().now();
+    std::this_thread::sleep_for(milliseconds(300));
+    const ClockReading second = Clock().now();
+    const double passed = duration<double>(steady_clock::now() - start).count();
+    if (first.local.tm_mday == second.local.tm_mday) {  // no midnight in between
+        EXPECT_GT(second.secondsSinceMidnight - first.secondsSinceMidnight, 0.25);
+        EXPECT_LT(second.secondsSinceMidnight - first.secondsSinceMidnight, passed + 0.05);
+    }
+    // Midnight of the reading's day at the reading's own offset from UTC.
+    std::tm midnight = second.local;
+    midnight.tm_hour = midnight.tm_min = midnight.tm_sec = 0;
+    EXPECT_NEAR(std::difftime(std::time(nullptr), std::mktime(&midnight)),
+                second.secondsSinceMidnight, 1.0);
 }
 
 #ifndef _WIN32
@@ -43,6 +56,12 @@ TEST(Clock, DecimalSeparatorFollowsTheNumericLocale) {
     }
     std::setlocale(LC_NUMERIC, "C");
     ::unsetenv("LOCPATH");
+}
+#else
+TEST(Clock, DecimalSeparatorFollowsTheNumericLocale) {
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "German_Germany.1252"), nullptr);
+    EXPECT_EQ(Clock().decimalSeparator(), ',');
+    std::setlocale(LC_NUMERIC, "C");
 }
 #endif
 

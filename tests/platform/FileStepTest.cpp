@@ -1,9 +1,11 @@
 // What the file service does with the odd answers of the system calls under a read or a write
-// (an interruption, a short or an empty write), and how a whole file is read as text.
+// (an interruption, a short or an empty write), what a cut-off replace leaves for the next run
+// to sweep, and how a whole file is read as text.
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
 #include "platform/TextCodec.h"
@@ -27,7 +29,7 @@ TEST_P(SystemCallAnswer, CopyIsWholeOrTheOldFileStays) {
     const auto [operation, effect, cause] = GetParam();
     test::TempRoute route;
     std::string bytes;
-    for (int i = 0; bytes.size() < 600'000; ++i) {  // more than half a copy block
+    for (int i = 0; bytes.size() < 600'000; ++i) {  // hundreds of kilobytes, as track files
         bytes += std::to_string(i) + ",";
     }
     route.writeBytes("source.tdb", bytes);
@@ -52,6 +54,24 @@ INSTANTIATE_TEST_SUITE_P(
                       StepRow{FileOperation::Write, Fault::Effect::Nothing,
                               "No space left on device"}));
 
+// A replace cut off before its end (here its rename and the clean-up after it fail, as when a
+// run is killed) leaves its temporary file; the next run's sweep removes it and nothing else.
+TEST(FileSystem, SweepRemovesWhatAnInterruptedReplaceLeftAndNothingElse) {
+    test::TempRoute route;
+    const std::vector<std::string> kept = {".veltrano-notes.tmp", "ABC.tdb", "notes.tmp"};
+    for (const std::string& name : kept) {
+        route.writeBytes(name, "old");
+    }
+    test::FaultyFileSystem fileSystem;
+    fileSystem.inject({0, {FileOperation::Rename}});
+    fileSystem.inject({0, {FileOperation::Remove}});
+    EXPECT_FALSE(fileSystem.replaceFile(route.pathOf("ABC.tdb"), "new").ok());
+    EXPECT_EQ(route.list().size(), kept.size() + 1);
+    fileSystem.removeStaleTemporaryFiles(route.path());
+    EXPECT_EQ(route.list(), kept);
+    EXPECT_EQ(route.readBytes("ABC.tdb"), "old");
+}
+
 // The file's bytes and its text as UTF-8.
 using TextRow = std::pair<std::string, std::string>;
 
@@ -68,10 +88,9 @@ TEST_P(WholeText, ByteOrderMarkDecidesTheForm) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, WholeText,
-    // The long ones take more than one read block (64 KiB), so mark and rest come apart; the
-    // little-endian one, read straight into the text, several.
-    ::testing::Values(TextRow{std::string("\xFE\xFF\0a\0\xE4", 6), "a\xC3\xA4"},
-                      TextRow{"\xFE\xFF" + std::string(80'000, '\x20'),
+    // The long ones are read in more than one piece, so mark and rest come apart; the
+    // little-endian one is read straight into the text. A file shorter than a mark has none.
+    ::testing::Values(TextRow{"\xFE\xFF" + std::string(80'000, '\x20'),
                               TextCodec::toUtf8(std::u16string(40'000, u'\x2020'))},
                       TextRow{"\xFF\xFE" + std::string(300'001, '\x20'),
                               TextCodec::toUtf8(std::u16string(150'000, u'\x2020'))},

@@ -104,9 +104,8 @@ bool FaultyFileSystem::watches(const Fault& fault, FileOperation operation) {
                                                  operation) != fault.operations.end();
 }
 
-std::optional<Fault> FaultyFileSystem::enter(FileOperation operation, const std::string& path,
-                                             const std::string& otherPath) {
-    m_calls.push_back({operation, path, otherPath});
+std::optional<Fault> FaultyFileSystem::enter(FileOperation operation, const std::string& path) {
+    m_calls.push_back({operation, path});
     std::optional<Fault> hit;
     for (ArmedFault& armed : m_faults) {
         if (watches(armed.fault, operation) && armed.seen++ == armed.fault.n && !hit) {
@@ -118,26 +117,21 @@ std::optional<Fault> FaultyFileSystem::enter(FileOperation operation, const std:
 }
 
 std::optional<IoResult> FaultyFileSystem::failureOf(FileOperation operation,
-                                                    const std::string& path,
-                                                    const std::string& otherPath) {
-    const std::optional<Fault> fault = enter(operation, path, otherPath);
+                                                    const std::string& path) {
+    const std::optional<Fault> fault = enter(operation, path);
     return fault ? std::optional(IoResult::fromErrno(fault->errorNumber)) : std::nullopt;
 }
 
 IoResult FaultyFileSystem::listFolder(const std::string& path, FolderEntries& entries) {
-    if (auto failure = failureOf(FileOperation::ListFolder, path)) {
-        entries = FolderEntries{};
-        return *failure;
-    }
-    return FileSystem::listFolder(path, entries);
+    entries = FolderEntries{};
+    auto failure = failureOf(FileOperation::ListFolder, path);
+    return failure ? *failure : FileSystem::listFolder(path, entries);
 }
 
 IoResult FaultyFileSystem::fileSize(const std::string& path, std::uintmax_t& size) {
-    if (auto failure = failureOf(FileOperation::FileSize, path)) {
-        size = 0;
-        return *failure;
-    }
-    return FileSystem::fileSize(path, size);
+    size = 0;
+    auto failure = failureOf(FileOperation::FileSize, path);
+    return failure ? *failure : FileSystem::fileSize(path, size);
 }
 
 IoResult FaultyFileSystem::openInput(const std::string& path, std::unique_ptr<InputFile>& file) {
@@ -169,13 +163,18 @@ IoResult FaultyFileSystem::createFile(const std::string& path, const std::string
 }
 
 IoResult FaultyFileSystem::renameOver(const std::string& from, const std::string& to) {
-    auto failure = failureOf(FileOperation::Rename, to, from);
+    auto failure = failureOf(FileOperation::Rename, to);
     return failure ? *failure : FileSystem::renameOver(from, to);
 }
 
 IoResult FaultyFileSystem::removeFile(const std::string& path) {
     auto failure = failureOf(FileOperation::Remove, path);
     return failure ? *failure : FileSystem::removeFile(path);
+}
+
+IoResult FaultyFileSystem::flushFolder(const std::string& path) {
+    auto failure = failureOf(FileOperation::Flush, path);
+    return failure ? *failure : FileSystem::flushFolder(path);
 }
 
 }  // namespace veltrano::test

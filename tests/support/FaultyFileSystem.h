@@ -32,8 +32,7 @@ const char* operationName(FileOperation operation);
 // One call of an operation, as the file system saw it.
 struct FileCall {
     FileOperation operation;
-    std::string path;       // for Rename the target
-    std::string otherPath;  // for Rename the source
+    std::string path;  // for Rename the target
 };
 
 // Which call a fault hits (the n-th, from 0, of the operations it watches) and what it does.
@@ -57,7 +56,8 @@ struct Fault {
 // test asks for with a real errno. A failing write first writes half of its bytes, as a disk
 // that fills up does; a failing read delivers nothing. Files opened through it report their
 // reads, writes, flushes and closes to it, so those fail like the operations of the service,
-// and a read or write can meet the odd answers of the system call under it.
+// and a read or write can meet the odd answers of the system call under it. A folder's flush
+// counts as a flush.
 class FaultyFileSystem : public FileSystem {
   public:
     void inject(const Fault& fault);
@@ -73,13 +73,12 @@ class FaultyFileSystem : public FileSystem {
                         std::unique_ptr<OutputFile>& file) override;
     IoResult renameOver(const std::string& from, const std::string& to) override;
     IoResult removeFile(const std::string& path) override;
+    IoResult flushFolder(const std::string& path) override;
 
     // Records a call; the fault that hits it, if one does.
-    std::optional<Fault> enter(FileOperation operation, const std::string& path,
-                               const std::string& otherPath = {});
+    std::optional<Fault> enter(FileOperation operation, const std::string& path);
     // Records a call; the failure to report when a fault hits it.
-    std::optional<IoResult> failureOf(FileOperation operation, const std::string& path,
-                                      const std::string& otherPath = {});
+    std::optional<IoResult> failureOf(FileOperation operation, const std::string& path);
 
   private:
     struct ArmedFault {
