@@ -121,7 +121,13 @@ std::u16string TdbPickupCatalogue::fctWorldFileName(std::u16string_view cutText)
     std::u16string ignored;
     splitAtLastBlank(rest, first, ignored);
     first = TextFormat::trimBlanks(first);
-    return u"w" + writtenTileNumber(first) + writtenTileNumber(second) + u".w";
+    // Appended in place: GCC 12 warns of a false overlap when a literal is put before a
+    // temporary string in an optimised build.
+    std::u16string name = u"w";
+    name += writtenTileNumber(first);
+    name += writtenTileNumber(second);
+    name += u".w";
+    return name;
 }
 
 }  // namespace veltrano
