@@ -8,29 +8,32 @@
 namespace veltrano::test {
 namespace {
 
-// After the program's name only the exact option, any number of times; else the usage.
-TEST(DesktopArguments, TakesOnlyTheExactOptionInEitherEncoding) {
-    using Utf16 = std::vector<std::u16string>;
-    const auto argv = [](std::vector<const char*> words) {
-        return DesktopArguments::parse(std::span(const_cast<char**>(words.data()), words.size()));
-    };
-    EXPECT_FALSE(argv({}).value().readAllWorldFiles);
-    EXPECT_TRUE(argv({"veltrano", "--read-all-world-files"}).value().readAllWorldFiles);
-    EXPECT_TRUE(
-        DesktopArguments::parse(Utf16(3, u"--read-all-world-files")).value().readAllWorldFiles);
-    for (const char16_t* wrong :
-         {u"", u".", u"--read-all-world-file", u"--read-all-world-filesx",
-          u"--READ-ALL-WORLD-FILES", u"-read-all-world-files", u"--read-all-world-files=1",
-          u" --read-all-world-files", u"--dry-run", u"--help", u"C:\\Strecke\u00e9"}) {
-        EXPECT_FALSE(DesktopArguments::parse(Utf16{u"veltrano.exe", wrong}));
-        EXPECT_FALSE(DesktopArguments::parse(Utf16{u"v", u"--read-all-world-files", wrong}));
-    }
+// Only the exact options, each any number of times but the two not mixed; else the usage.
+TEST(DesktopArguments, TakesOnlyTheExactOptionsAndNeverBoth) {
+    using Words = std::vector<std::string>;
+    const std::string readAll = "--read-all-world-files";
+    const std::string undo = "--undo-last-run";
+    EXPECT_FALSE(DesktopArguments::parse({}).value().runOptions.readAllWorldFiles);
+    EXPECT_FALSE(DesktopArguments::parse({}).value().undoLastRun);
+    EXPECT_TRUE(DesktopArguments::parse(Words(2, readAll)).value().runOptions.readAllWorldFiles);
+    EXPECT_TRUE(DesktopArguments::parse({undo}).value().undoLastRun);
+    EXPECT_FALSE(DesktopArguments::parse({undo}).value().runOptions.readAllWorldFiles);
+    EXPECT_FALSE(DesktopArguments::parse({readAll, undo}));
+    EXPECT_FALSE(DesktopArguments::parse({undo, readAll}));
     // Bytes that are no UTF-8 are one more wrong argument, not a failure of the parse.
-    EXPECT_FALSE(argv({"veltrano", "--read-all-world-files", "\xff\xfe"}));
+    for (const char* wrong :
+         {"", ".", "--read-all-world-file", "--read-all-world-filesx", "--READ-ALL-WORLD-FILES",
+          "-read-all-world-files", "--read-all-world-files=1", " --read-all-world-files",
+          "--undo-last-run=1", "--undo", "--dry-run", "--help", "C:\\Strecke\xc3\xa9",
+          "\xff\xfe"}) {
+        EXPECT_FALSE(DesktopArguments::parse({wrong}));
+        EXPECT_FALSE(DesktopArguments::parse({readAll, wrong}));
+        EXPECT_FALSE(DesktopArguments::parse({undo, wrong}));
+    }
 
     // The usage names the program as typed on each system.
     EXPECT_EQ(DesktopArguments::usage(u"veltrano.exe")
-                  .rfind(u"Usage: veltrano.exe [--read-all-world-files]\r\n", 0),
+                  .rfind(u"Usage: veltrano.exe [--read-all-world-files | --undo-last-run]\r\n", 0),
               0u);
 }
 
