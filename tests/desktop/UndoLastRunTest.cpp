@@ -1,10 +1,12 @@
-// Undoing the last run from the desktop program, case by case (tests/golden/undo/): the boxes
-// it shows, its exit status, the track files and the route's tree afterwards.
+// The desktop program's command line, and its undo of the last run case by case
+// (tests/golden/undo/): the boxes it shows, its exit status, the track files and the route's
+// tree afterwards.
 #include "desktop/UndoLastRun.h"
 
 #include <gtest/gtest.h>
 
 #include "RecordingView.h"
+#include "desktop/DesktopArguments.h"
 #include "desktop/LanguageWindow.h"
 #include "desktop/UndoLastRunView.h"
 #include "platform/TextCodec.h"
@@ -16,16 +18,39 @@
 namespace veltrano::test {
 namespace {
 
+// Only the exact options, each any number of times but the two not mixed; else the usage.
+TEST(DesktopArguments, TakesOnlyTheExactOptionsAndNeverBoth) {
+    const std::string all = "--read-all-world-files", undo = "--undo-last-run";
+    const auto parse = [](std::vector<std::string> words) {
+        return DesktopArguments::parse(words);
+    };
+    EXPECT_FALSE(parse({})->undoLastRun || parse({})->runOptions.readAllWorldFiles);
+    EXPECT_TRUE(parse({all, all})->runOptions.readAllWorldFiles && !parse({all})->undoLastRun);
+    EXPECT_TRUE(parse({undo, undo})->undoLastRun && !parse({undo})->runOptions.readAllWorldFiles);
+    EXPECT_FALSE(parse({all, undo}) || parse({undo, all}));
+    // Bytes that are no UTF-8 are one more wrong argument, not a failure of the parse.
+    for (const char* wrong :
+         {"", "--read-all-world-file", "--undo-last-runx", "--UNDO-LAST-RUN", " --undo-last-run",
+          "--read-all-world-files=1", "--help", "\xff\xfe"}) {
+        EXPECT_FALSE(parse({wrong}) || parse({all, wrong}) || parse({undo, wrong})) << wrong;
+    }
+    // The usage names the program as typed on each system.
+    EXPECT_EQ(DesktopArguments::usage(u"veltrano.exe")
+                  .rfind(u"Usage: veltrano.exe [--read-all-world-files | --undo-last-run]\r\n", 0),
+              0u);
+}
+
 // A run's date and time as the user's settings write them.
 struct StampClock : FixedClock {
     std::string shortDate(const std::tm& t) const override { return Clock::shortDate(t); }
     std::string longTime(const std::tm& t) const override { return Clock::longTime(t); }
 };
 
-// "@@ choose deutsch|english yes|no" answers the windows as a user; "@@ fail <n>" fails the
-// n-th rename; "@@ expect" holds each box ("? " before the question), the end, both track files
-// and the route's tree. The route: R.tit and R.tdb hold t1 and d1; an English run at 9:00 found
-// t0 and d0, and a German one at 10:00, the newest, found tN and dN. The clock stands at noon.
+// "@@ deutsch" chooses German in the language window, "@@ no" answers the question with No,
+// "@@ fail <n>" fails the n-th rename; "@@ expect" holds each box ("? " before the question), the
+// end, both track files and the route's tree. The route: R.tit and R.tdb hold t1 and d1; an English
+// run at 9:00 found t0 and d0, and a German one at 10:00, the newest, found tN and dN. The clock
+// stands at noon.
 class UndoCase : public ::testing::TestWithParam<std::string>, public UndoLastRunView {
   protected:
     void openLanguageWindowModally(LanguageWindow& window) override {
@@ -39,20 +64,17 @@ class UndoCase : public ::testing::TestWithParam<std::string>, public UndoLastRu
         showMessage(u"? " + text);
         return m_yes;
     }
-    void showMessage(const std::u16string& text) override {
-        m_log += TextCodec::toUtf8(text) + "\n";
-    }
+    void showMessage(const std::u16string& t) override { m_log += TextCodec::toUtf8(t) + "\n"; }
     void endProgram(int status) override { m_log += "end " + std::to_string(status) + "\n"; }
 
-    int m_german = 0;
-    bool m_yes = true;
+    bool m_german = false, m_yes = true;
     std::string m_log;
     std::vector<std::string> m_languageLog;
     RecordingLanguageView m_language{m_languageLog, "frmLang"};
 };
 
 TEST_P(UndoCase, ShowsEndsAndLeavesTheRouteAsExpected) {
-    TempRoute route, outside;
+    TempRoute route;
     route.makeUsableRoute("R");
     const std::string en = "_Saved_tdb_und_tit_files_before_pickup_correction/_Datum-261204_";
     const std::string de = "_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur/_Datum-261204_";
@@ -62,28 +84,23 @@ TEST_P(UndoCase, ShowsEndsAndLeavesTheRouteAsExpected) {
     route.writeBytes(en + "Uhrzeit-090001_R.tdb", "d0");
     route.writeBytes(de + "Uhrzeit-100000_R.tit", "tN");
     route.writeBytes(de + "Uhrzeit-100000_R.tdb", "dN");
-    FileSystem plain;
-    FaultyFileSystem faulty;
-    FileSystem* fileSystem = &plain;
+    FaultyFileSystem fileSystem;  // fails nothing unless a case says so
     std::string expected;
     for (const GoldenSection& section :
-         caseSections("undo/" + GetParam() + ".txt", {"choose", "fail", "expect"})) {
+         caseSections("undo/" + GetParam() + ".txt", {"deutsch", "no", "fail", "expect"})) {
         const std::string& kind = section.head.at(0);
-        if (kind == "choose") {
-            m_german = section.head.at(1) == "deutsch";
-            m_yes = section.head.at(2) == "yes";
-        } else if (kind == "fail") {
-            faulty.inject(Fault{std::stoul(section.head.at(1)), {FileOperation::Rename}});
-            fileSystem = &faulty;
-        } else if (kind == "expect") {
+        if (kind == "expect") {
             expected = section.lines;
-        } else {
-            buildRoute(route, outside, section);
+        } else if (kind == "fail") {
+            fileSystem.inject(Fault{std::stoul(section.head.at(1)), {FileOperation::Rename}});
+        } else if (!buildRoute(route, route, section)) {
+            m_german |= kind == "deutsch";
+            m_yes &= kind != "no";
         }
     }
     StampClock clock;
     clock.setLocal(2026, 12, 4, 12, 0, 0);
-    UndoLastRun(*this, *fileSystem, clock, route.path()).run();
+    UndoLastRun(*this, fileSystem, clock, route.path()).run();
     const std::string actual =
         m_log + route.readBytes("R.tit") + " " + route.readBytes("R.tdb") + "\n" + routeTree(route);
     EXPECT_TRUE(
