@@ -21,9 +21,7 @@ namespace {
 // Only the exact options, each any number of times but the two not mixed; else the usage.
 TEST(DesktopArguments, TakesOnlyTheExactOptionsAndNeverBoth) {
     const std::string all = "--read-all-world-files", undo = "--undo-last-run";
-    const auto parse = [](std::vector<std::string> words) {
-        return DesktopArguments::parse(words);
-    };
+    const auto parse = &DesktopArguments::parse;
     EXPECT_FALSE(parse({})->undoLastRun || parse({})->runOptions.readAllWorldFiles);
     EXPECT_TRUE(parse({all, all})->runOptions.readAllWorldFiles && !parse({all})->undoLastRun);
     EXPECT_TRUE(parse({undo, undo})->undoLastRun && !parse({undo})->runOptions.readAllWorldFiles);
@@ -48,11 +46,10 @@ struct StampClock : FixedClock {
 
 // "@@ deutsch" chooses German in the language window, "@@ no" answers the question with No,
 // "@@ fail <n>" fails the n-th rename; "@@ expect" holds each box ("? " before the question), the
-// end, both track files and the route's tree. The route: R.tit and R.tdb hold t1 and d1; an English
-// run at 9:00 found t0 and d0, and a German one at 10:00, the newest, found tN and dN. The clock
-// stands at noon.
-class UndoCase : public ::testing::TestWithParam<std::string>, public UndoLastRunView {
-  protected:
+// end, both track files and the route's tree. The route (undo/base/route.txt): R.tit and R.tdb
+// hold t1 and d1; an English run at 9:00 found t0 and d0, a German one at 10:00, the newest, tN
+// and dN. The clock stands at noon.
+struct UndoCase : ::testing::TestWithParam<std::string>, UndoLastRunView {
     void openLanguageWindowModally(LanguageWindow& window) override {
         m_language.model = &window;
         m_language.onShow = [this](LanguageWindow& w) {
@@ -76,14 +73,9 @@ class UndoCase : public ::testing::TestWithParam<std::string>, public UndoLastRu
 TEST_P(UndoCase, ShowsEndsAndLeavesTheRouteAsExpected) {
     TempRoute route;
     route.makeUsableRoute("R");
-    const std::string en = "_Saved_tdb_und_tit_files_before_pickup_correction/_Datum-261204_";
-    const std::string de = "_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur/_Datum-261204_";
-    route.writeBytes("R.tit", "t1");
-    route.writeBytes("R.tdb", "d1");
-    route.writeBytes(en + "Uhrzeit-090000_R.tit", "t0");
-    route.writeBytes(en + "Uhrzeit-090001_R.tdb", "d0");
-    route.writeBytes(de + "Uhrzeit-100000_R.tit", "tN");
-    route.writeBytes(de + "Uhrzeit-100000_R.tdb", "dN");
+    for (const GoldenSection& section : caseSections("undo/base/route.txt", {})) {
+        buildRoute(route, route, section);
+    }
     FaultyFileSystem fileSystem;  // fails nothing unless a case says so
     std::string expected;
     for (const GoldenSection& section :
@@ -102,7 +94,7 @@ TEST_P(UndoCase, ShowsEndsAndLeavesTheRouteAsExpected) {
     clock.setLocal(2026, 12, 4, 12, 0, 0);
     UndoLastRun(*this, fileSystem, clock, route.path()).run();
     const std::string actual =
-        m_log + route.readBytes("R.tit") + " " + route.readBytes("R.tdb") + "\n" + routeTree(route);
+        m_log + route.readBytes("R.tit") + route.readBytes("R.tdb") + routeTree(route);
     EXPECT_TRUE(
         sameLines(expected, replacedAll(replacedAll(actual, route.path(), "<route>"), "\\", "/")));
 }
