@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/ExitStatus.h"
 #include "engine/TextFormat.h"
 #include "platform/TextCodec.h"
 
@@ -135,7 +136,7 @@ bool RouteFolderCheck::subCheckRouteFolder(bool varShowNotice) {
     }
     if (!passed) {
         m_program.showMessage(problemText(varShowNotice, counts, routeIdProblem));
-        m_program.endProgram(2);
+        m_program.endProgram(ExitStatus::kRouteFolderUnusable);
         return false;
     }
     if (varShowNotice) {

@@ -1,5 +1,7 @@
 #include "app/WorldFileTest.h"
 
+#include "app/ExitStatus.h"
+
 namespace veltrano {
 
 bool WorldFileTest::passes() {
@@ -18,7 +20,7 @@ bool WorldFileTest::passes() {
         m_state.isGerman()
             ? u"Keine .w-Dateien im WORLD Verzeichnis zu finden! Das Programm wird beendet!"
             : u"Can't find any .w file in WORLD directory! Program will be cancelled!");
-    m_program.endProgram(2);
+    m_program.endProgram(ExitStatus::kRouteFolderUnusable);
     return false;
 }
 

@@ -19,7 +19,8 @@ constexpr unsigned kEveryAction =
 // A restore writes the track files and prints a protocol as a run does; a list does neither.
 constexpr unsigned kRunOrRestore = bit(Action::Run) | bit(Action::Restore);
 
-// One option of the command line: how it is spelt, what it asks for and with what it may stand.
+// One option of the command line: how it is spelt, what it asks for, with what it may stand and
+// how --help explains it.
 struct OptionRow {
     std::string_view name;
     std::string_view values;                  // what its value may be; empty: it takes none
@@ -29,6 +30,8 @@ struct OptionRow {
     // The actions (bits) it may be given with; help and version answer at once, before any
     // other option is checked against them.
     unsigned standsWith = 0;
+    std::string_view placeholder;  // its value in the help text, after the name
+    std::string_view help;         // its lines in the help text, split by '\n'
 };
 
 bool isLanguage(std::string_view value) {
@@ -39,32 +42,69 @@ bool isFillLevel(std::string_view value) {
     return value.size() == 1 && value[0] >= '0' && value[0] <= '4';
 }
 
+// In the order the help text lists them.
 const OptionRow kOptions[] = {
-    {"--help", "", nullptr, nullptr, Action::ShowHelp},
-    {"--version", "", nullptr, nullptr, Action::ShowVersion},
-    {"--list-backups", "", nullptr, nullptr, Action::ListBackups, bit(Action::ListBackups)},
-    {"--restore", "the stamp of a run, yymmdd-hhmmss", BackupCatalogue::isStamp,
-     [](CliOptions& options, const std::string& value) { options.restoreStamp = value; },
-     Action::Restore, bit(Action::Restore)},
     {"--lang", "en or de", isLanguage,
      [](CliOptions& options, const std::string& value) { options.german = value == "de"; },
-     Action::Run, kEveryAction},
+     Action::Run, kEveryAction, "en|de", "language of the protocol and messages (default: en)"},
     {"--fill-level", "a value from 0 to 4", isFillLevel,
      [](CliOptions& options, const std::string& value) { options.fillLevel = value[0] - '0'; },
-     Action::Run, bit(Action::Run)},
+     Action::Run, bit(Action::Run), "0-4",
+     "fill level written for water, coal and diesel pickups:\n"
+     "0 100% without Label (default), 1 0% with Label,\n"
+     "2 25% with Label, 3 50% with Label, 4 100% with Label"},
     {"--change-all", "", nullptr,
      [](CliOptions& options, const std::string&) { options.changeAll = true; }, Action::Run,
-     bit(Action::Run)},
+     bit(Action::Run), "",
+     "rewrite every matched record, not only those whose field\n"
+     "still ends in 00000000"},
     {"--dry-run", "", nullptr,
      [](CliOptions& options, const std::string&) { options.dryRun = true; }, Action::Run,
-     kRunOrRestore},
+     kRunOrRestore, "", "make the whole run but back up and write nothing"},
     {"--newest-first", "", nullptr,
      [](CliOptions& options, const std::string&) { options.newestFirst = true; }, Action::Run,
-     kRunOrRestore},
+     kRunOrRestore, "",
+     "print the protocol as the window shows it: newest line\n"
+     "first, CR LF line ends"},
     {"--read-all-world-files", "", nullptr,
      [](CliOptions& options, const std::string&) { options.readAllWorldFiles = true; }, Action::Run,
-     bit(Action::Run)},
+     bit(Action::Run), "",
+     "also read world files stored as UTF-16 text, compressed\n"
+     "text, binary or compressed binary, each decoded in memory\n"
+     "into an 8-bit twin; a file that does not decode whole\n"
+     "still counts as compressed"},
+    {"--list-backups", "", nullptr, nullptr, Action::ListBackups, bit(Action::ListBackups), "",
+     "list the runs whose copies lie in the route's backup\n"
+     "folders (both languages), oldest first: stamp, files\n"
+     "with their sizes, folder"},
+    {"--restore", "the stamp of a run, yymmdd-hhmmss", BackupCatalogue::isStamp,
+     [](CliOptions& options, const std::string& value) { options.restoreStamp = value; },
+     Action::Restore, bit(Action::Restore), "STAMP",
+     "put the track files back as they were just before the run\n"
+     "with this stamp (yymmdd-hhmmss, as --list-backups shows\n"
+     "it); the current files are backed up first, so another\n"
+     "--restore undoes it; with --dry-run only shows what\n"
+     "would be put back"},
+    {"--help", "", nullptr, nullptr, Action::ShowHelp, 0, "", "show this text"},
+    {"--version", "", nullptr, nullptr, Action::ShowVersion, 0, "", "show the version"},
 };
+
+// The help text's column where the explanations start; a longer name stands on a line of its own.
+constexpr std::size_t kHelpColumn = 21;
+
+// "  term   first line", the further lines indented to the same column.
+std::string helpEntry(const std::string& term, std::string_view help) {
+    std::string entry = "  " + term;
+    entry += entry.size() + 2 <= kHelpColumn ? std::string(kHelpColumn - entry.size(), ' ')
+                                             : "\n" + std::string(kHelpColumn, ' ');
+    for (const char c : help) {
+        entry += c;
+        if (c == '\n') {
+            entry += std::string(kHelpColumn, ' ');
+        }
+    }
+    return entry + "\n";
+}
 
 bool takesValue(const OptionRow& row) {
     return row.accepts != nullptr;
@@ -212,37 +252,21 @@ std::string CliOptions::usage() {
 }
 
 std::string CliOptions::helpText() {
-    return usage() +
-           "\n"
-           "Repairs the PickupTrItemData field of the PickupItem records in the route's .tit\n"
-           "and .tdb files from the Pickup objects in its world files. Each track file is\n"
-           "copied into a backup folder of the route before it is replaced.\n"
-           "\n"
-           "  ROUTE_DIR          the route folder (default: the current directory)\n"
-           "  --lang en|de       language of the protocol and messages (default: en)\n"
-           "  --fill-level 0-4   fill level written for water, coal and diesel pickups:\n"
-           "                     0 100% without Label (default), 1 0% with Label,\n"
-           "                     2 25% with Label, 3 50% with Label, 4 100% with Label\n"
-           "  --change-all       rewrite every matched record, not only those whose field\n"
-           "                     still ends in 00000000\n"
-           "  --dry-run          make the whole run but back up and write nothing\n"
-           "  --newest-first     print the protocol as the window shows it: newest line\n"
-           "                     first, CR LF line ends\n"
-           "  --read-all-world-files\n"
-           "                     also read world files stored as UTF-16 text, compressed\n"
-           "                     text, binary or compressed binary, each decoded in memory\n"
-           "                     into an 8-bit twin; a file that does not decode whole\n"
-           "                     still counts as compressed\n"
-           "  --list-backups     list the runs whose copies lie in the route's backup\n"
-           "                     folders (both languages), oldest first: stamp, files\n"
-           "                     with their sizes, folder\n"
-           "  --restore STAMP    put the track files back as they were just before the run\n"
-           "                     with this stamp (yymmdd-hhmmss, as --list-backups shows\n"
-           "                     it); the current files are backed up first, so another\n"
-           "                     --restore undoes it; with --dry-run only shows what\n"
-           "                     would be put back\n"
-           "  --help             show this text\n"
-           "  --version          show the version\n"
+    std::string text =
+        usage() +
+        "       veltrano [--read-all-world-files | --undo-last-run]  (desktop program)\n"
+        "\n"
+        "Repairs the PickupTrItemData field of the PickupItem records in the route's .tit\n"
+        "and .tdb files from the Pickup objects in its world files. Each track file is\n"
+        "copied into a backup folder of the route before it is replaced.\n"
+        "\n" +
+        helpEntry("ROUTE_DIR", "the route folder (default: the current directory)");
+    for (const OptionRow& row : kOptions) {
+        const std::string placeholder(row.placeholder);
+        text += helpEntry(std::string(row.name) + (placeholder.empty() ? "" : " " + placeholder),
+                          row.help);
+    }
+    return text +
            "\n"
            "Undo the last run: veltrano-cli --list-backups shows the runs, the last line\n"
            "is the last run; veltrano-cli --restore <its stamp> puts the files back.\n"

@@ -4,6 +4,7 @@
 #include <optional>
 #include <system_error>
 
+#include "app/ExitStatus.h"
 #include "app/FolderListing.h"
 #include "app/RouteFolderCheck.h"
 #include "app/WorldFileTest.h"
@@ -77,15 +78,15 @@ int CliProgram::run(const std::vector<std::string>& arguments) {
     std::string error;
     if (!CliOptions::parse(arguments, options, error)) {
         m_errorOutput << "veltrano-cli: " << error << "\n" << CliOptions::usage();
-        return kExitBadCommandLine;
+        return ExitStatus::kBadCommandLine;
     }
     switch (options.action) {
         case CliOptions::Action::ShowHelp:
             m_output << CliOptions::helpText();
-            return kExitCompleted;
+            return ExitStatus::kCompleted;
         case CliOptions::Action::ShowVersion:
             m_output << "veltrano-cli " << version::kText << "\n";
-            return kExitCompleted;
+            return ExitStatus::kCompleted;
         case CliOptions::Action::ListBackups:
             return listBackups(options);
         case CliOptions::Action::Restore:
@@ -101,13 +102,14 @@ std::optional<int> CliProgram::checkRoute(const CliOptions& options, CheckedRout
     const std::optional<std::string> routePath = routeFolderPath(options.routeDir, problem);
     if (!routePath) {
         m_errorOutput << "veltrano-cli: cannot find the route folder: " << problem << "\n";
-        return kExitRouteFolderUnusable;
+        return ExitStatus::kRouteFolderUnusable;
     }
     prepareRunState(route.state, options, *routePath);
     // As at the desktop program's start, without the start-up notice: the terminal user has
     // asked for the run already.
     if (!route.routeFolderCheck.subCheckRouteFolder(false)) {
-        return route.program.ended() ? route.program.exitStatus() : kExitRouteFolderUnusable;
+        return route.program.ended() ? route.program.exitStatus()
+                                     : ExitStatus::kRouteFolderUnusable;
     }
     return std::nullopt;
 }
@@ -124,12 +126,12 @@ int CliProgram::listBackups(const CliOptions& options) {
     if (!read) {
         m_errorOutput << TextCodec::toUtf8(RunContext::readFailureLine(state, failedFolder, read))
                       << "\n";
-        return kExitFileError;
+        return ExitStatus::kFileError;
     }
     m_output << BackupListOutput::text(catalogue, TextCodec::toUtf8(state.gstrRouteName),
                                        options.german);
     m_output.flush();
-    return kExitCompleted;
+    return ExitStatus::kCompleted;
 }
 
 int CliProgram::restoreRun(const CliOptions& options) {
@@ -146,10 +148,11 @@ int CliProgram::restoreRun(const CliOptions& options) {
         for (const std::u16string& line : result.problems) {
             m_errorOutput << TextCodec::toUtf8(line) << "\n";
         }
-        return kExitRouteFolderUnusable;
+        return ExitStatus::kRouteFolderUnusable;
     }
     printProtocol(options, route.state, result.problems);
-    return result.outcome == RestoreOutcome::FileError ? kExitFileError : kExitCompleted;
+    return result.outcome == RestoreOutcome::FileError ? ExitStatus::kFileError
+                                                       : ExitStatus::kCompleted;
 }
 
 void CliProgram::printProtocol(const CliOptions& options, const RunState& state,
@@ -171,7 +174,7 @@ int CliProgram::correctPickups(const CliOptions& options) {
     RunState& state = route.state;
     TerminalProgramControl& program = route.program;
     if (!WorldFileTest(state, route.listing, route.fileSystem, program).passes()) {
-        return program.ended() ? program.exitStatus() : kExitRouteFolderUnusable;
+        return program.ended() ? program.exitStatus() : ExitStatus::kRouteFolderUnusable;
     }
 
     Clock clock;
@@ -183,7 +186,7 @@ int CliProgram::correctPickups(const CliOptions& options) {
     host.endLiveLine();
 
     if (result.outcome == RunOutcome::RouteFolderUnusable) {
-        return kExitRouteFolderUnusable;
+        return ExitStatus::kRouteFolderUnusable;
     }
     printProtocol(options, state, result.problems);
 
@@ -191,7 +194,8 @@ int CliProgram::correctPickups(const CliOptions& options) {
         m_errorOutput << TextCodec::toUtf8(host.lastStatusLine()) << "\n";
     }
     m_errorOutput.flush();
-    return result.outcome == RunOutcome::FileError ? kExitFileError : kExitCompleted;
+    return result.outcome == RunOutcome::FileError ? ExitStatus::kFileError
+                                                   : ExitStatus::kCompleted;
 }
 
 }  // namespace veltrano

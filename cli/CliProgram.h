@@ -14,11 +14,6 @@ namespace veltrano {
 // test for world files and one correction run, with the protocol printed at the end.
 class CliProgram {
   public:
-    static constexpr int kExitCompleted = 0;
-    static constexpr int kExitFileError = 1;
-    static constexpr int kExitRouteFolderUnusable = 2;
-    static constexpr int kExitBadCommandLine = 64;
-
     // `errorIsTerminal`: the error stream is a terminal, so the live status line and the
     // duration are shown there.
     CliProgram(std::ostream& output, std::ostream& errorOutput, bool errorIsTerminal)

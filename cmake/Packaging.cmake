@@ -87,6 +87,8 @@ if(WIN32)
     # Starts veltrano.exe with --read-all-world-files in the folder it lies in.
     veltrano_windows_text("${PROJECT_SOURCE_DIR}/packaging/windows/Veltrano - all world file forms.cmd"
         "Veltrano - all world file forms.cmd")
+    veltrano_windows_text("${PROJECT_SOURCE_DIR}/packaging/windows/Veltrano - undo the last run.cmd"
+        "Veltrano - undo the last run.cmd")
     veltrano_windows_text(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt)
     set(CPACK_GENERATOR ZIP)
     # The programs without their debugging information: a fifth of the size to download.

@@ -1,8 +1,5 @@
 #include "desktop/DesktopArguments.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "platform/TextCodec.h"
 
 namespace veltrano {
@@ -10,27 +7,28 @@ namespace veltrano {
 namespace {
 
 constexpr std::u16string_view kReadAllWorldFiles = u"--read-all-world-files";
+constexpr std::u16string_view kUndoLastRun = u"--undo-last-run";
 
 }  // namespace
 
-std::optional<RunOptions> DesktopArguments::parse(std::span<const std::u16string> commandLine) {
-    RunOptions options;
-    const std::size_t programName = std::min<std::size_t>(1, commandLine.size());
-    for (const std::u16string& argument : commandLine.subspan(programName)) {
-        if (argument != kReadAllWorldFiles) {
+std::optional<DesktopArguments> DesktopArguments::parse(
+    const std::vector<std::string>& commandLine) {
+    DesktopArguments arguments;
+    for (const std::string& argument : commandLine) {
+        const std::u16string option = TextCodec::fromUtf8(argument);
+        if (option == kReadAllWorldFiles) {
+            arguments.runOptions.readAllWorldFiles = true;
+        } else if (option == kUndoLastRun) {
+            arguments.undoLastRun = true;
+        } else {
             return std::nullopt;
         }
-        options.readAllWorldFiles = true;
     }
-    return options;
-}
-
-std::optional<RunOptions> DesktopArguments::parse(std::span<char* const> commandLine) {
-    std::vector<std::u16string> wide;
-    for (const char* argument : commandLine) {
-        wide.push_back(TextCodec::fromUtf8(argument));
+    // An undo makes no run, so a run's option with it would be ignored.
+    if (arguments.undoLastRun && arguments.runOptions.readAllWorldFiles) {
+        return std::nullopt;
     }
-    return parse(std::span<const std::u16string>(wide));
+    return arguments;
 }
 
 std::u16string DesktopArguments::usage(std::u16string_view programName) {
@@ -38,9 +36,12 @@ std::u16string DesktopArguments::usage(std::u16string_view programName) {
     text += programName;
     text += u" [";
     text += kReadAllWorldFiles;
+    text += u" | ";
+    text += kUndoLastRun;
     text +=
         u"]\r\n\r\nStart it in the route folder. With --read-all-world-files the runs also read "
-        u"world files stored as UTF-16 text, compressed or binary.";
+        u"world files stored as UTF-16 text, compressed or binary. With --undo-last-run it puts "
+        u"the route's track files back as they were before its last run.";
     return text;
 }
 

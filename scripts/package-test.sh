@@ -106,6 +106,7 @@ fi
 desktop=$root/usr/share/applications/veltrano.desktop
 if [[ -f $desktop ]]; then
     for line in Icon=veltrano "Exec=veltrano-open-route %f" \
+        "Exec=veltrano-open-route --undo-last-run %f" \
         "MimeType=application/x-trainsim-route;"; do
         check "desktop entry has $line" grep -qxF "$line" "$desktop"
     done

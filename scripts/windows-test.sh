@@ -60,8 +60,7 @@ name=veltrano-$version-windows-x64
 rm -f -- "$build/package/$name.zip"
 cpack --config "$build/CPackConfig.cmake" -G ZIP -B "$build/package" >/dev/null
 programs=(veltrano-cli.exe veltrano.exe)
-command_file="Veltrano - all world file forms.cmd"
-texts=(README.txt LICENSE.txt "$command_file")
+texts=(README.txt LICENSE.txt "Veltrano - all world file forms.cmd" "Veltrano - undo the last run.cmd")
 expected=$(printf "$name/%s\n" "${texts[@]}" "${programs[@]}" | sort)
 listed=$(unzip -Z1 "$build/package/$name.zip" | grep -v '/$' | sort)
 if [[ $listed != "$expected" ]]; then

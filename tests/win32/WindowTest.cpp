@@ -23,7 +23,7 @@
 namespace fs = std::filesystem;
 
 namespace veltrano {
-namespace {
+namespace window_test {
 
 constexpr const wchar_t* kCaption = L"Veltrano Tq\u00a9 V 1.4.2";
 
@@ -286,5 +286,5 @@ TEST(WindowTest, AnUnknownArgumentShowsTheUsageAndEndsWithStatus64) {
     EXPECT_EQ(exitStatus(process), 64u);
 }
 
-}  // namespace
+}  // namespace window_test
 }  // namespace veltrano
