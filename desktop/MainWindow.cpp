@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "app/ExitStatus.h"
 #include "desktop/HelpWindow.h"
 #include "desktop/LanguageCaptions.h"
 #include "desktop/LanguageWindow.h"
@@ -99,7 +100,7 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::cmdQuit_Click() {
-    m_program.endProgram(0);
+    m_program.endProgram(ExitStatus::kCompleted);
 }
 
 // --- the run ---------------------------------------------------------------------------------
