@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/BackupFolders.h"
 #include "engine/CorrectionRun.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/TextCodec.h"
@@ -69,8 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     veltrano::RunState state;
     const bool german = (data[0] & 16) != 0;
     state.gstrLanguage = german ? "deutsch" : "english";
-    state.gstrSaveFolder = german ? u"_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur"
-                                  : u"_Saved_tdb_und_tit_files_before_pickup_correction";
+    state.gstrSaveFolder = veltrano::BackupFolders::forLanguage(german);
     state.gvarFuellstand = ((data[0] >> 1) & 7) % 5;
     state.gstrRoutePath = route.path();
     veltrano::FileSystem fileSystem;

@@ -4,6 +4,7 @@
 // decodes exactly when its stream is whole and its length field large enough, and a binary one
 // decodes compressed exactly as it does stored as it is.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -30,9 +31,8 @@ std::string compressed(std::string_view content, unsigned keep, unsigned lengthD
     FUZZ_CHECK(compress(reinterpret_cast<Bytef*>(stream.data()), &size,
                         reinterpret_cast<const Bytef*>(content.data()), content.size()) == Z_OK);
     stream.resize(size * keep / 255);
-    const long long declared =
-        static_cast<long long>(content.size()) + static_cast<long long>(lengthDelta) - 128;
-    const auto length = static_cast<std::uint32_t>(declared < 0 ? 0 : declared);
+    const auto length = static_cast<std::uint32_t>(
+        std::max<long long>(0, static_cast<long long>(content.size() + lengthDelta) - 128));
     std::string file = "SIMISA@F";
     for (int shift = 0; shift < 32; shift += 8) {
         file.push_back(static_cast<char>((length >> shift) & 0xFF));

@@ -19,60 +19,47 @@
 namespace veltrano::test {
 namespace {
 
-struct Answer {
-    int status;
-    std::string out, err;
-};
-
-// The demo route in a temporary folder; its path and the stamps of the moment in the CLI's
-// answers become ROUTE and STAMP.
-struct Demo {
-    TempRoute folder;
-    Demo() {
-        std::filesystem::copy(VELTRANO_DEMO_ROUTE, folder.path(),
-                              std::filesystem::copy_options::recursive |
-                                  std::filesystem::copy_options::overwrite_existing);
-    }
-    std::string files() const {
-        return folder.readBytes("Demo.tit") + folder.readBytes("Demo.tdb");
-    }
-    Answer cli(std::vector<std::string> arguments) const {
-        std::ostringstream out, err;
-        arguments.push_back(folder.path());
-        const int status = CliProgram(out, err, false).run(arguments);
-        return {status, out.str(), err.str()};
-    }
-    std::string masked(const std::string& text) const {
-        // The path as plain text (a Windows path is no regular expression), and one separator
-        // for both systems.
-        std::string named = replacedAll(text, folder.path(), "ROUTE");
-        std::replace(named.begin(), named.end(), '\\', '/');
-        return std::regex_replace(named, std::regex("\\d{6}(-|_Uhrzeit-)\\d{6}"), "STAMP");
-    }
-    // The stamps --list-backups shows, oldest first.
-    std::vector<std::string> stamps() const {
-        std::istringstream list(cli({"--list-backups"}).out);
-        std::vector<std::string> stamps;
-        for (std::string line; std::getline(list, line);) {
-            stamps.push_back(line.substr(0, 13));
-        }
-        return stamps;
-    }
-};
+// The route's path and the stamps of the moment in veltrano-cli's answers, as ROUTE and STAMP:
+// the path as plain text (a Windows path is no regular expression), one separator for both
+// systems.
+std::string masked(const std::string& text, const TempRoute& route) {
+    std::string named = replacedAll(text, route.path(), "ROUTE");
+    std::replace(named.begin(), named.end(), '\\', '/');
+    return std::regex_replace(named, std::regex("\\d{6}(-|_Uhrzeit-)\\d{6}"), "STAMP");
+}
 
 // Three runs undone one by one, the last restore undone by another, and two refusals.
 TEST(CliRestore, PutsBackTheFilesOfBeforeEachRun) {
-    Demo demo;
+    TempRoute demo;
+    std::filesystem::copy(VELTRANO_DEMO_ROUTE, demo.path(),
+                          std::filesystem::copy_options::recursive);
+    const auto files = [&] { return demo.readBytes("Demo.tit") + demo.readBytes("Demo.tdb"); };
+    std::ostringstream out, err;
+    const auto cli = [&](std::vector<std::string> arguments) {
+        out.str("");
+        err.str("");
+        arguments.push_back(demo.path());
+        return CliProgram(out, err, false).run(arguments);
+    };
+    const auto stamps = [&] {  // as --list-backups shows them, oldest first
+        cli({"--list-backups"});
+        std::istringstream list(out.str());
+        std::vector<std::string> shown;
+        for (std::string line; std::getline(list, line);) {
+            shown.push_back(line.substr(0, 13));
+        }
+        return shown;
+    };
     const std::vector<std::string> runs[] = {{},
                                              {"--lang", "de", "--change-all", "--fill-level", "3"},
                                              {"--fill-level", "1", "--change-all"}};
-    std::vector<std::string> files{demo.files()};
+    std::vector<std::string> before{files()};
     for (const std::vector<std::string>& run : runs) {
         std::this_thread::sleep_for(std::chrono::seconds(1));  // a stamp of its own for each run
-        ASSERT_EQ(demo.cli(run).status, 0);
-        files.push_back(demo.files());
+        ASSERT_EQ(cli(run), 0);
+        before.push_back(files());
     }
-    const std::vector<std::string> stamp = demo.stamps();
+    const std::vector<std::string> stamp = stamps();
     ASSERT_EQ(stamp.size(), 3u);
     const struct {
         std::vector<std::string> arguments;
@@ -96,16 +83,15 @@ TEST(CliRestore, PutsBackTheFilesOfBeforeEachRun) {
     };
     for (auto step : steps) {
         if (step.arguments.back() == "LAST") {
-            step.arguments.back() = demo.stamps().back();
+            step.arguments.back() = stamps().back();
         }
-        const Answer answer = demo.cli(step.arguments);
-        EXPECT_EQ(answer.status, step.status) << step.arguments[1] << answer.err;
+        EXPECT_EQ(cli(step.arguments), step.status) << step.arguments[1] << err.str();
         EXPECT_TRUE(sameLines(step.goldenOut.empty() ? "" : readGolden("restore/" + step.goldenOut),
-                              demo.masked(answer.out)))
+                              masked(out.str(), demo)))
             << step.goldenOut;
-        EXPECT_EQ(demo.masked(answer.err).substr(0, step.errStart.size()), step.errStart)
+        EXPECT_EQ(masked(err.str(), demo).substr(0, step.errStart.size()), step.errStart)
             << step.arguments[1];
-        EXPECT_TRUE(demo.files() == files[step.files]) << step.arguments[1];
+        EXPECT_TRUE(files() == before[step.files]) << step.arguments[1];
     }
 }
 

@@ -8,9 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/FolderListing.h"
-#include "app/RouteFolderCheck.h"
-#include "tests/support/RecordingProgramControl.h"
+#include "tests/support/FakeRunHost.h"
 
 namespace veltrano {
 namespace {
@@ -18,13 +16,11 @@ namespace {
 TEST(TerminalRunHost, LiveStatusLineOnlyOnATerminalRedrawnInPlaceAndCleared) {
     RunState state;
     FileSystem fileSystem;
-    FolderListing listing{fileSystem};
-    test::RecordingProgramControl program;
-    RouteFolderCheck check{state, listing, fileSystem, program};
+    test::FakeRunHost fake(state, fileSystem);
     const std::size_t width = TerminalRunHost::terminalColumns();
     for (const bool terminal : {false, true}) {
         std::ostringstream err;
-        TerminalRunHost host(check, err, terminal, terminal);
+        TerminalRunHost host(fake.check, err, terminal, terminal);
         host.endLiveLine();  // nothing drawn yet: nothing to clear
         host.setStatusLine(u"Erfasse Pickups in tdb-Datei");
         // As wide as the terminal: the cursor would wrap it and the redraw leave it standing.

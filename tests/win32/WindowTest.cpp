@@ -166,11 +166,6 @@ std::wstring runRoute(HWND main) {
     return textOf(box);
 }
 
-DWORD quit(HWND main, PROCESS_INFORMATION& process) {
-    SendMessageW(control(main, ControlId::cmdQuit), BM_CLICK, 0, 0);
-    return exitStatus(process);
-}
-
 // At the resolution of a screen at 100 % and at 150 % (the test reads the windows in pixels),
 // without and with the option that reads the world file the demo route stores compressed.
 struct Screen {
@@ -232,7 +227,8 @@ TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuit
         const auto frame = static_cast<ControlId>(indexOf(ControlId::imgRunning02) + sample % 3);
         EXPECT_FALSE(IsWindowVisible(control(main, frame))) << sample;
     }
-    EXPECT_EQ(quit(main, process), 0u);
+    SendMessageW(control(main, ControlId::cmdQuit), BM_CLICK, 0, 0);
+    EXPECT_EQ(exitStatus(process), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowTest, WindowAtResolution,
