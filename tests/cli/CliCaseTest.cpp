@@ -1,7 +1,8 @@
 // veltrano-cli run as a user runs it, one case per file in tests/golden/cli/: the arguments, the
-// route it runs on, and the exit status, stdout and stderr it must give. The clock's date and
-// time in the frame lines, the route's path and the program's version are masked. The command
-// lines it refuses are rows of tests/golden/cli/refused/command-lines.txt.
+// route it runs on, and the exit status, stdout and stderr it must give, and what the route then
+// holds. The clock's date and time in the frame lines and in the names of new backups, the route's
+// path and the program's version are masked. The command lines it refuses are rows of
+// tests/golden/cli/refused/command-lines.txt.
 
 #include <gtest/gtest.h>
 
@@ -68,8 +69,8 @@ void expectLineEnds(const std::string& text, const std::string& ends) {
 }
 
 const std::initializer_list<std::string_view> kHeadings{
-    "demo-route", "usable-route", "args",      "in-route",         "exit",     "stdout",
-    "stdout-of",  "stderr",       "stderr-of", "stdout-line-ends", "unchanged"};
+    "demo-route", "usable-route", "args",      "in-route",         "exit",      "stdout",
+    "stdout-of",  "stderr",       "stderr-of", "stdout-line-ends", "unchanged", "tree"};
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
@@ -155,6 +156,11 @@ TEST_P(CliCase, ExitStatusAndOutputsOfTheCase) {
             expectLineEnds(result.out, section.head.at(1));
         } else if (kind == "unchanged") {
             EXPECT_EQ(routeBytes(route), before) << "not a byte of the route may change";
+        } else if (kind == "tree") {
+            static const std::regex stamp("\\d{6}_Uhrzeit-\\d{6}");
+            EXPECT_TRUE(
+                sameLines(section.lines, std::regex_replace(routeTree(route), stamp, "<stamp>")))
+                << "the route's entries, the stamps of backups masked";
         }
     }
 }
