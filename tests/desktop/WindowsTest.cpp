@@ -230,7 +230,8 @@ TEST(BusyWheel, SixSpokesEvenlyRoundFromHubToRimInsideTheMargin) {
 // when the user held the first of them for many periods.
 TEST_F(DesktopWindows, RealBeatGivesTheWindowItsEventsAgainAfterTheFirstYield) {
     std::filesystem::copy(VELTRANO_DEMO_ROUTE, route.path(),
-                          std::filesystem::copy_options::recursive);
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
     YieldPacer pacer(ProtocolBoxFeed::kPeriod);
     MainWindow paced(view, fileSystem, clock, pacer);
     paced.state().gstrRoutePath = route.path();

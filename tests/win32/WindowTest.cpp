@@ -166,26 +166,23 @@ std::wstring runRoute(HWND main) {
     return textOf(box);
 }
 
-// At the resolution of a screen at 100 % and at 150 % (the test reads the windows in pixels),
-// without and with the option that reads the world file the demo route stores compressed.
-struct Screen {
-    int dpi;
-    std::wstring commandLine;
-    bool readsAll;
-};
-
-class WindowAtResolution : public testing::TestWithParam<Screen> {};
+// At the resolution of a screen at 100 % (the test reads the windows in pixels) and at 150 % with
+// the option that reads the world file the demo route stores compressed.
+class WindowAtResolution : public testing::TestWithParam<int> {};
 
 TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuitsWithStatusZero) {
-    const Screen& screen = GetParam();
+    const int dpi = GetParam();
+    const bool readsAll = dpi != 96;
     SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    const ScreenResolution resolution(static_cast<DWORD>(screen.dpi));
+    const ScreenResolution resolution(static_cast<DWORD>(dpi));
     test::TempRoute route;
     fs::copy(VELTRANO_DEMO_ROUTE, route.path(), fs::copy_options::recursive);
-    PROCESS_INFORMATION process = start(VELTRANO_EXE_PATH, route, screen.commandLine);
+    PROCESS_INFORMATION process =
+        start(VELTRANO_EXE_PATH, route,
+              readsAll ? L"veltrano.exe --read-all-world-files" : L"veltrano.exe");
     HWND main = throughStartUp();
     ASSERT_NE(main, nullptr);
-    expectLaidOut(main, screen.dpi);
+    expectLaidOut(main, dpi);
 
     // Tab walks the design's tab order, frames included, and round again.
     const int stops = static_cast<int>(
@@ -218,8 +215,8 @@ TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuit
     EXPECT_EQ(protocol.find(L'\t'), std::wstring::npos) << "Tab is no input for the box";
     EXPECT_NE(protocol.find(L"6 pickups found in tdb file.\r\n"), std::wstring::npos);
     EXPECT_NE(protocol.find(L"changed to PickupTrItemData ( 30000 00000380 )"), std::wstring::npos);
-    EXPECT_EQ(protocol.find(L"in w-005678+014566.w with") != std::wstring::npos, screen.readsAll);
-    EXPECT_EQ(protocol.find(L"is compressed") == std::wstring::npos, screen.readsAll);
+    EXPECT_EQ(protocol.find(L"in w-005678+014566.w with") != std::wstring::npos, readsAll);
+    EXPECT_EQ(protocol.find(L"is compressed") == std::wstring::npos, readsAll);
     EXPECT_EQ(route.list("_Saved_tdb_und_tit_files_before_pickup_correction").size(), 2u);
 
     // The animation timer has stopped: for a second the later frames stay hidden.
@@ -231,10 +228,7 @@ TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuit
     EXPECT_EQ(exitStatus(process), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowTest, WindowAtResolution,
-                         testing::Values(Screen{96, L"veltrano.exe", false},
-                                         Screen{144, L"veltrano.exe --read-all-world-files",
-                                                true}));
+INSTANTIATE_TEST_SUITE_P(WindowTest, WindowAtResolution, testing::Values(96, 144));
 
 // Any other argument: the usage in a message box, no window, status 64.
 TEST(WindowTest, AnUnknownArgumentShowsTheUsageAndEndsWithStatus64) {
