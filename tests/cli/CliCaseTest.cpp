@@ -134,19 +134,15 @@ TEST_P(CliCase, ExitStatusAndOutputsOfTheCase) {
         const std::string& kind = section.head.at(0);
         if (kind == "exit") {
             EXPECT_EQ(result.exitStatus, std::stoi(section.head.at(1)));
-        } else if (kind == "stdout") {
-            EXPECT_TRUE(sameLines(section.lines, masked(result.out, route.path()))) << "stdout";
-        } else if (kind == "stdout-of") {
-            EXPECT_TRUE(sameLines(outputOf(section), masked(result.out, route.path()))) << "stdout";
-        } else if (kind == "stderr") {
-            EXPECT_TRUE(sameLines(section.lines, masked(result.err, route.path()))) << "stderr";
-        } else if (kind == "stderr-of") {
-            EXPECT_TRUE(sameLines(outputOf(section), masked(result.err, route.path()))) << "stderr";
         } else if (kind == "stdout-line-ends") {  // every line ends in CR LF, or in LF alone
             const std::string& ends = section.head.at(1);
             ASSERT_TRUE(ends == "crlf" || ends == "lf") << "line ends are crlf or lf, not " << ends;
             EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\r'),
                       ends == "crlf" ? std::count(result.out.begin(), result.out.end(), '\n') : 0);
+        } else if (kind.starts_with("stdout") || kind.starts_with("stderr")) {
+            const std::string& actual = kind.starts_with("stdout") ? result.out : result.err;
+            const std::string expected = kind.ends_with("-of") ? outputOf(section) : section.lines;
+            EXPECT_TRUE(sameLines(expected, masked(actual, route.path()))) << kind;
         } else if (kind == "unchanged") {
             EXPECT_EQ(routeBytes(route), before) << "not a byte of the route may change";
         } else if (kind == "tree") {

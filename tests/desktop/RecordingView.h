@@ -55,8 +55,10 @@ class Recorder : public View {
         }
         m_written = m_shown;
     }
-    void setCaption(ControlId c, const std::u16string& s) override { note(c, "caption", s); }
-    void setToolTip(ControlId c, const std::u16string& s) override { note(c, "tip", s); }
+    void setCaption(ControlId c, const std::u16string& s) override {
+        line(c, "caption " + logForm(s));
+    }
+    void setToolTip(ControlId c, const std::u16string& s) override { line(c, "tip " + logForm(s)); }
     void setEnabled(ControlId c, bool on) override { m_shown[slot(c)].enabled = on; }
     void setVisible(ControlId c, bool on) override { m_shown[slot(c)].visible = on; }
     void setPosition(ControlId c, int left, int top) override {
@@ -68,17 +70,13 @@ class Recorder : public View {
         for (const std::u16string& item : items) {
             all += u"[" + item + u"]";
         }
-        note(c, "items", all);
+        line(c, "items " + logForm(all));
     }
     void setListIndex(ControlId c, int i) override { line(c, "index " + std::to_string(i)); }
     void setWindowCaption(const std::u16string& s) override { say("caption " + logForm(s)); }
     void showCentred() override { say("showCentred"); }
 
-    const Shown& shown(ControlId c) const { return m_shown[slot(c)]; }
     void say(const std::string& what) { write(m_name + " " + what); }
-    void note(ControlId c, const char* what, const std::u16string& s) {
-        line(c, std::string(what) + " " + logForm(s));
-    }
     void line(ControlId c, const std::string& what) {
         write(m_name + "." + ControlTable::control(c).name + " " + what);
     }

@@ -51,9 +51,10 @@ class QtFront : public ::testing::Test {
         }
         if (modal->objectName() == "frmLang") {
             for (const QWidget* child : modal->findChildren<QWidget*>()) {
-                languageWindowShows << (child->isVisible() ? child->objectName() : QString());
+                if (child->isVisible()) {
+                    languageWindowShows << child->objectName();
+                }
             }
-            languageWindowShows.removeAll(QString());
         }
         QTest::keyClick(modal, Qt::Key_Escape);
         modals.push_back(modal->objectName() + (modal->isVisible() ? " stays" : " goes"));
