@@ -226,21 +226,24 @@ TEST(BusyWheel, SixSpokesEvenlyRoundFromHubToRimInsideTheMargin) {
 
 // The real beat: the window gets its events at a run's start and again after each period, also
 // when the user held the first of them for many periods.
-TEST_F(DesktopWindows, RealBeatGivesTheWindowItsEventsAgainAfterTheFirstYield) {
+TEST(YieldPacerInARun, WindowGetsItsEventsAgainAfterTheFirstYield) {
+    TempRoute route;
     std::filesystem::copy(VELTRANO_DEMO_ROUTE, route.path(),
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
+                          std::filesystem::copy_options::recursive);
+    RecordingView view;
+    FileSystem fileSystem;
+    FixedClock clock;
     YieldPacer pacer(ProtocolBoxFeed::kPeriod);
-    MainWindow paced(view, fileSystem, clock, pacer);
-    paced.state().gstrRoutePath = route.path();
-    paced.state().gstrSaveFolder = u"_Saved_tdb_und_tit_files_before_pickup_correction";
+    MainWindow window(view, fileSystem, clock, pacer);
+    window.state().gstrRoutePath = route.path();
+    window.state().gstrSaveFolder = u"_Saved_tdb_und_tit_files_before_pickup_correction";
     int events = 0;
     view.onPendingEvents = [&events] {
         if (events++ == 0) {
             std::this_thread::sleep_for(ProtocolBoxFeed::kPeriod * 20);
         }
     };
-    paced.mouseUp(cmdCorrectPickups, 1, 0, 10, 10);
+    window.mouseUp(cmdCorrectPickups, 1, 0, 10, 10);
     EXPECT_GE(events, 2);
     EXPECT_FALSE(pacer.running());
     EXPECT_FALSE(pacer.takeDue());  // a stopped beat is never due
