@@ -45,17 +45,14 @@ bool isPlainName(std::string_view name) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 1) {
-        return 0;
-    }
     const std::vector<std::string_view> pieces =
-        parts(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
-    if (pieces.size() < 2) {
+        parts(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (pieces.size() < 2 || pieces[0].empty()) {
         return 0;
     }
     veltrano::test::TempRoute route;
     route.makeUsableRoute("R");
-    const std::string oldTdb(pieces[0]);
+    const std::string oldTdb(pieces[0].substr(1));
     const std::string oldTit(pieces[1]);
     route.writeBytes("R.tdb", oldTdb);
     route.writeBytes("R.tit", oldTit);

@@ -36,20 +36,17 @@ TEST(TerminalRunHost, LiveStatusLineOnlyOnATerminalRedrawnInPlaceAndCleared) {
     }
 }
 
-// COLUMNS counts when it is a whole number from 20 to 1000; otherwise the classic 80.
-TEST(TerminalRunHost, TerminalWidthFromColumnsWithinReason) {
+// COLUMNS counts when it is a whole number from 20 to 1000; otherwise the classic 80. A line too
+// long keeps its end, and a character outside the basic plane is never cut in half.
+TEST(TerminalRunHost, TerminalWidthFromColumnsWithinReasonLongLinesKeepTheirEnd) {
     const std::pair<const char*, std::size_t> rows[] = {
         {"20", 20}, {"1000", 1000}, {"19", 80}, {"1001", 80}, {"30x", 80}, {"", 80}, {nullptr, 80}};
     for (const auto& [columns, width] : rows) {
         EXPECT_EQ(TerminalRunHost::columnsFrom(columns), width) << (columns ? columns : "none");
     }
-}
-
-TEST(TerminalRunHost, LongLinesKeepTheirEnd) {
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"12345", 5), u"12345");
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"123", 2), u"\u20263");
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"look up 25.% looked up", 10), u"\u2026looked up");
-    // A character outside the basic plane is never cut in half.
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"abc\U00010000de", 4), u"\u2026de");
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"abc\U0010FFFFde", 4), u"\u2026de");
 }

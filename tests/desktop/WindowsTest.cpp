@@ -194,7 +194,7 @@ TEST_F(DesktopWindows, HelpWindowIsMadeOnceAndLoadsAgainAfterItWasClosed) {
 
 // The first frame stands unturned like the icon; each next turns on by the same angle, the fourth
 // to the first included, so the wheel turns evenly (turned by a spoke's angle it looks the same).
-TEST(BusyWheel, FramesTurnEvenlyFromTheUnturnedFirst) {
+TEST(BusyWheel, FramesTurnEvenlyFromTheUnturnedFirstSixSpokesFromHubToRimInsideTheMargin) {
     const auto stepAfter = [](int frame) {
         const double step = WheelGeometry::turnOfFrame(frame % WheelGeometry::kFrameCount + 1) -
                             WheelGeometry::turnOfFrame(frame);
@@ -205,10 +205,7 @@ TEST(BusyWheel, FramesTurnEvenlyFromTheUnturnedFirst) {
     for (int frame = 2; frame <= WheelGeometry::kFrameCount; ++frame) {
         EXPECT_NEAR(stepAfter(frame), stepAfter(1), 1e-9) << frame;
     }
-}
-
-// Six spokes evenly round from the hub to the rim, turned as asked, the rim inside the margin.
-TEST(BusyWheel, SixSpokesEvenlyRoundFromHubToRimInsideTheMargin) {
+    // Six spokes evenly round from the hub to the rim, turned as asked, the rim inside the margin.
     const WheelGeometry wheel(30, 29, 1.0, 15.0, 1.5);
     EXPECT_LE(wheel.rimRadius + wheel.rimWidth / 2, 29 / 2.0 - 1.0);
     for (int i = 0; i < WheelGeometry::kSpokes; ++i) {
