@@ -36,12 +36,6 @@ std::vector<std::string_view> parts(std::string_view input) {
     return result;
 }
 
-// A world file's name that stays inside the WORLD folder.
-bool isPlainName(std::string_view name) {
-    return !name.empty() && name.size() < 100 && name != "." && name != ".." &&
-           name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -59,7 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 2; i < pieces.size(); ++i) {
         const std::size_t lineEnd = pieces[i].find('\n');
         const std::string_view name = pieces[i].substr(0, lineEnd);
-        if (lineEnd != std::string_view::npos && isPlainName(name) && name != "WORLD") {
+        // A name that stays inside the WORLD folder.
+        if (lineEnd != std::string_view::npos && !name.empty() && name.size() < 100 &&
+            name != "." && name != ".." && name != "WORLD" &&
+            name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos) {
             route.writeBytes("WORLD/" + std::string(name), pieces[i].substr(lineEnd + 1));
         }
     }

@@ -13,7 +13,7 @@
 namespace veltrano {
 namespace {
 
-TEST(TerminalRunHost, LiveStatusLineOnlyOnATerminalRedrawnInPlaceAndCleared) {
+TEST(TerminalRunHost, LiveStatusLineOnlyOnATerminalRedrawnInPlaceClearedAndCutToTheWidth) {
     RunState state;
     FileSystem fileSystem;
     test::FakeRunHost fake(state, fileSystem);
@@ -34,15 +34,12 @@ TEST(TerminalRunHost, LiveStatusLineOnlyOnATerminalRedrawnInPlaceAndCleared) {
         EXPECT_EQ(host.lastStatusLine(), u"Dauer: 0,02 s");
         EXPECT_EQ(host.changeAllValue(), terminal ? 1 : 0);
     }
-}
-
-// COLUMNS counts when it is a whole number from 20 to 1000; otherwise the classic 80. A line too
-// long keeps its end, and a character outside the basic plane is never cut in half.
-TEST(TerminalRunHost, TerminalWidthFromColumnsWithinReasonLongLinesKeepTheirEnd) {
+    // COLUMNS counts when it is a whole number from 20 to 1000; otherwise the classic 80. A line
+    // too long keeps its end, and a character outside the basic plane is never cut in half.
     const std::pair<const char*, std::size_t> rows[] = {
         {"20", 20}, {"1000", 1000}, {"19", 80}, {"1001", 80}, {"30x", 80}, {"", 80}, {nullptr, 80}};
-    for (const auto& [columns, width] : rows) {
-        EXPECT_EQ(TerminalRunHost::columnsFrom(columns), width) << (columns ? columns : "none");
+    for (const auto& [columns, expected] : rows) {
+        EXPECT_EQ(TerminalRunHost::columnsFrom(columns), expected) << (columns ? columns : "none");
     }
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"12345", 5), u"12345");
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"123", 2), u"\u20263");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <map>
 #include <numbers>
 #include <thread>
 #include <utility>
@@ -23,14 +24,9 @@ namespace {
 
 using enum ControlId;
 
-// The recorded calls, the program's version masked, against `expected`.
-void expectLog(const std::string& expected, const std::string& actual, const std::string& name) {
-    EXPECT_TRUE(sameLines(expected, replacedAll(actual, version::kText, "<version>"))) << name;
-}
-
 // The recorded calls against tests/golden/desktop/<name>.txt.
 void expectGolden(const std::string& name, const std::string& actual) {
-    expectLog(readGolden("desktop/" + name + ".txt"), actual, name);
+    EXPECT_TRUE(sameLines(readGolden("desktop/" + name + ".txt"), actual)) << name;
 }
 
 // The main window's model on a recording view, started in a temporary route folder.
@@ -59,7 +55,10 @@ class DesktopWindows : public ::testing::Test {
         }
         window.Form_Load();
     }
-    std::string logFrom(std::size_t line) { return view.logText(route.path(), line); }
+    // The recorded calls from `line` on, the program's version masked.
+    std::string logFrom(std::size_t line) {
+        return replacedAll(view.logText(route.path(), line), version::kText, "<version>");
+    }
 
     TempRoute route;
     RecordingView view;
@@ -88,7 +87,7 @@ TEST_P(StartUp, RecordsTheWindowsCallsInOrder) {
                       {"start", "startable", "unusable", "noWorldFile"})) {
         expected += part.head.at(0) == "start" || part.head.at(0) == folder ? part.lines : "";
     }
-    expectLog(expected, logFrom(0), folder + " " + language);
+    EXPECT_TRUE(sameLines(expected, logFrom(0))) << folder << " " << language;
     EXPECT_EQ(window.state().gstrLanguage, language);
 }
 
@@ -190,6 +189,19 @@ TEST_F(DesktopWindows, HelpWindowIsMadeOnceAndLoadsAgainAfterItWasClosed) {
     window.click(cmdHelp);
     EXPECT_TRUE(window.helpWindow()->loaded());
     expectGolden("HelpWindow", logFrom(0));
+}
+
+// Each id finds its own row. Only controls that can take the focus have a turn in the tab order,
+// and each window's turns run 0, 1, 2, ... in the order of its rows, the order the fronts make
+// them in.
+TEST(ControlTable, RowsFindTheirIdsAndEachWindowsTabTurnsRunInTheOrderOfItsRows) {
+    std::map<WindowId, int> next;
+    for (const ControlDesign& row : ControlTable::controls()) {
+        EXPECT_EQ(&ControlTable::control(row.id), &row) << row.name;
+        const bool focusable = row.kind != ControlKind::Label && row.kind != ControlKind::Image &&
+                               row.kind != ControlKind::Timer;
+        EXPECT_EQ(row.tabIndex, focusable ? next[row.window]++ : -1) << row.name;
+    }
 }
 
 // The first frame stands unturned like the icon; each next turns on by the same angle, the fourth

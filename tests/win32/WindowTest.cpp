@@ -119,13 +119,12 @@ void expectLaidOut(HWND main, int dpi) {
     }
 }
 
-PROCESS_INFORMATION start(const std::string& program, const test::TempRoute& route,
-                          std::wstring commandLine) {
+PROCESS_INFORMATION start(const test::TempRoute& route, std::wstring commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    EXPECT_TRUE(CreateProcessW(fs::path(program).c_str(), commandLine.data(), nullptr, nullptr,
-                               FALSE, 0, nullptr, fs::path(route.path()).c_str(), &startup,
+    EXPECT_TRUE(CreateProcessW(fs::path(VELTRANO_EXE_PATH).c_str(), commandLine.data(), nullptr,
+                               nullptr, FALSE, 0, nullptr, fs::path(route.path()).c_str(), &startup,
                                &process));
     return process;
 }
@@ -178,8 +177,7 @@ TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuit
     test::TempRoute route;
     fs::copy(VELTRANO_DEMO_ROUTE, route.path(), fs::copy_options::recursive);
     PROCESS_INFORMATION process =
-        start(VELTRANO_EXE_PATH, route,
-              readsAll ? L"veltrano.exe --read-all-world-files" : L"veltrano.exe");
+        start(route, readsAll ? L"veltrano.exe --read-all-world-files" : L"veltrano.exe");
     HWND main = throughStartUp();
     ASSERT_NE(main, nullptr);
     expectLaidOut(main, dpi);
@@ -233,7 +231,7 @@ INSTANTIATE_TEST_SUITE_P(WindowTest, WindowAtResolution, testing::Values(96, 144
 // Any other argument: the usage in a message box, no window, status 64.
 TEST(WindowTest, AnUnknownArgumentShowsTheUsageAndEndsWithStatus64) {
     test::TempRoute route;
-    PROCESS_INFORMATION process = start(VELTRANO_EXE_PATH, route, L"veltrano.exe --dry-run");
+    PROCESS_INFORMATION process = start(route, L"veltrano.exe --dry-run");
     HWND box = waitFor([] { return FindWindowW(L"#32770", L"Veltrano"); });
     ASSERT_NE(box, nullptr);
     const std::u16string usage = DesktopArguments::usage(u"veltrano.exe");
