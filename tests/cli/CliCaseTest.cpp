@@ -196,8 +196,7 @@ class CliCase : public ::testing::TestWithParam<std::string> {};
 TEST_P(CliCase, ExitStatusAndOutputsOfTheCase) {
     const std::vector<GoldenSection> sections =
         caseSections("cli/" + GetParam() + ".txt", kHeadings);
-    TempRoute route;
-    TempRoute outside;
+    TempRoute route, outside;
     std::vector<std::string> words;
     std::string folder;
     for (const GoldenSection& section : sections) {
