@@ -6,6 +6,7 @@
 // run, bit 6 read all world files), then the .tdb bytes, "\n====\n", the .tit bytes, and for
 // each world file "\n====\n", its name, LF and its bytes.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/BackupFolders.h"
 #include "engine/CorrectionRun.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/TextCodec.h"
@@ -35,33 +37,27 @@ std::vector<std::string_view> parts(std::string_view input) {
     return result;
 }
 
-// A world file's name that stays inside the WORLD folder.
-bool isPlainName(std::string_view name) {
-    return !name.empty() && name.size() < 100 && name != "." && name != ".." &&
-           name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 1) {
-        return 0;
-    }
     const std::vector<std::string_view> pieces =
-        parts(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
-    if (pieces.size() < 2) {
+        parts(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (pieces.size() < 2 || pieces[0].empty()) {
         return 0;
     }
     veltrano::test::TempRoute route;
     route.makeUsableRoute("R");
-    const std::string oldTdb(pieces[0]);
+    const std::string oldTdb(pieces[0].substr(1));
     const std::string oldTit(pieces[1]);
     route.writeBytes("R.tdb", oldTdb);
     route.writeBytes("R.tit", oldTit);
     for (std::size_t i = 2; i < pieces.size(); ++i) {
         const std::size_t lineEnd = pieces[i].find('\n');
         const std::string_view name = pieces[i].substr(0, lineEnd);
-        if (lineEnd != std::string_view::npos && isPlainName(name) && name != "WORLD") {
+        // A name that stays inside the WORLD folder.
+        if (lineEnd != std::string_view::npos && !name.empty() && name.size() < 100 &&
+            name != "." && name != ".." && name != "WORLD" &&
+            name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos) {
             route.writeBytes("WORLD/" + std::string(name), pieces[i].substr(lineEnd + 1));
         }
     }
@@ -69,8 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     veltrano::RunState state;
     const bool german = (data[0] & 16) != 0;
     state.gstrLanguage = german ? "deutsch" : "english";
-    state.gstrSaveFolder = german ? u"_Save_tdb_und_tit_Dateien_vor_Pickup_Korrektur"
-                                  : u"_Saved_tdb_und_tit_files_before_pickup_correction";
+    state.gstrSaveFolder = veltrano::BackupFolders::forLanguage(german);
     state.gvarFuellstand = ((data[0] >> 1) & 7) % 5;
     state.gstrRoutePath = route.path();
     veltrano::FileSystem fileSystem;
@@ -90,16 +85,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (now == old) {
             continue;
         }
-        FUZZ_CHECK(!options.dryRun);
-        FUZZ_CHECK(now.starts_with("\xFF\xFE"));
-        bool backedUp = false;
-        for (const std::string& copy : route.list(backups)) {
-            backedUp = backedUp || route.readBytes(backups + "/" + copy) == old;
-        }
-        FUZZ_CHECK(backedUp);
+        FUZZ_CHECK(!options.dryRun && now.starts_with("\xFF\xFE"));  // rewritten as UTF-16LE
+        FUZZ_CHECK(
+            std::ranges::any_of(route.list(backups), [&, &was = old](const std::string& copy) {
+                return route.readBytes(backups + "/" + copy) == was;
+            }));
     }
-    if (options.dryRun) {
-        FUZZ_CHECK(!fs::exists(route.pathOf(backups)));
-    }
+    FUZZ_CHECK(!options.dryRun || !fs::exists(route.pathOf(backups)));
     return 0;
 }

@@ -5,11 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/FolderListing.h"
-#include "app/RouteFolderCheck.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/TextCodec.h"
-#include "tests/support/RecordingProgramControl.h"
+#include "tests/support/FakeRunHost.h"
 #include "tests/support/TempRoute.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -20,11 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.gstrRoutePath = route.path();
     state.gstrLanguage = size > 0 && (data[0] & 1) != 0 ? "deutsch" : "english";
     veltrano::FileSystem fileSystem;
-    veltrano::FolderListing listing(fileSystem);
-    veltrano::test::RecordingProgramControl program;
-    if (!veltrano::RouteFolderCheck(state, listing, fileSystem, program)
-             .subCheckRouteFolder(false)) {
-        FUZZ_CHECK(program.endStatus == 2 && program.messages.size() == 1);
+    veltrano::test::FakeRunHost host(state, fileSystem);
+    if (!host.checkRouteFolderSilently()) {
+        FUZZ_CHECK(host.program.endStatus == 2 && host.program.messages.size() == 1);
         return 0;
     }
     const std::u16string& name = state.gstrRouteName;

@@ -13,11 +13,10 @@ namespace {
 
 bool hasLoneSurrogate(const std::u16string& text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            ++i;
-        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+        if (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
+            text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            ++i;  // a pair
+        } else if (text[i] >= 0xD800 && text[i] <= 0xDFFF) {
             return true;
         }
     }

@@ -4,6 +4,7 @@
 // decodes exactly when its stream is whole and its length field large enough, and a binary one
 // decodes compressed exactly as it does stored as it is.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -16,33 +17,8 @@
 
 #include <zlib.h>
 
-namespace {
-
 using veltrano::TextCodec;
 using veltrano::WorldFileDecoder;
-
-// "SIMISA@F", a length field off by `lengthDelta - 128`, "@@@@", and the zlib stream of
-// `content` cut to `keep` 255ths. Sets whether the stream is whole and the length large enough.
-std::string compressed(std::string_view content, unsigned keep, unsigned lengthDelta, bool& whole,
-                       bool& lengthSuffices) {
-    uLongf size = compressBound(content.size());
-    std::string stream(size, '\0');
-    FUZZ_CHECK(compress(reinterpret_cast<Bytef*>(stream.data()), &size,
-                        reinterpret_cast<const Bytef*>(content.data()), content.size()) == Z_OK);
-    stream.resize(size * keep / 255);
-    const long long declared =
-        static_cast<long long>(content.size()) + static_cast<long long>(lengthDelta) - 128;
-    const auto length = static_cast<std::uint32_t>(declared < 0 ? 0 : declared);
-    std::string file = "SIMISA@F";
-    for (int shift = 0; shift < 32; shift += 8) {
-        file.push_back(static_cast<char>((length >> shift) & 0xFF));
-    }
-    whole = stream.size() == size;
-    lengthSuffices = length >= content.size();
-    return file + "@@@@" + stream;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) {
@@ -62,10 +38,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    bool whole = false;
-    bool lengthSuffices = false;
-    const std::optional<std::string> decoded =
-        WorldFileDecoder::decode(compressed(rest, data[1], data[2], whole, lengthSuffices));
+    // "SIMISA@F", a length field off by data[2] - 128, "@@@@", and the zlib stream of the rest cut
+    // to data[1] 255ths.
+    uLongf streamSize = compressBound(rest.size());
+    std::string stream(streamSize, '\0');
+    FUZZ_CHECK(compress(reinterpret_cast<Bytef*>(stream.data()), &streamSize,
+                        reinterpret_cast<const Bytef*>(rest.data()), rest.size()) == Z_OK);
+    stream.resize(streamSize * data[1] / 255);
+    const auto length = static_cast<std::uint32_t>(
+        std::max<long long>(0, static_cast<long long>(rest.size() + data[2]) - 128));
+    std::string file = "SIMISA@F";
+    for (int shift = 0; shift < 32; shift += 8) {
+        file.push_back(static_cast<char>((length >> shift) & 0xFF));
+    }
+    const bool whole = stream.size() == streamSize;
+    const bool lengthSuffices = length >= rest.size();
+    const std::optional<std::string> decoded = WorldFileDecoder::decode(file + "@@@@" + stream);
     const bool text = rest.substr(0, 8) == "JINX0w0t";
     if (whole && lengthSuffices && text) {
         FUZZ_CHECK(decoded.has_value());

@@ -1,7 +1,8 @@
 // veltrano-cli run as a user runs it, one case per file in tests/golden/cli/: the arguments, the
-// route it runs on, and the exit status, stdout and stderr it must give. The clock's date and
-// time in the frame lines, the route's path and the program's version are masked. The command
-// lines it refuses are rows of tests/golden/cli/refused/command-lines.txt.
+// route it runs on, and the exit status, stdout and stderr it must give, and what the route then
+// holds. The clock's date and time in the frame lines and in the names of new backups, the route's
+// path and the program's version are masked. The command lines it refuses are rows of
+// tests/golden/cli/refused/command-lines.txt.
 
 #include <gtest/gtest.h>
 
@@ -13,15 +14,102 @@
 #include <string>
 #include <vector>
 
-#include "CliRun.h"
 #include "tests/support/Golden.h"
 #include "tests/support/TempRoute.h"
 #include "version.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/wait.h>
+
+#include <cstdlib>
+#endif
 
 namespace fs = std::filesystem;
 
 namespace veltrano::test {
 namespace {
+
+#ifdef _WIN32
+// A word in quotes, as the C runtime of the started program splits its command line; no word
+// of the tests holds a quote or ends in a backslash, which would need escapes.
+std::wstring quoted(const std::string& word) {
+    return L"\"" + std::filesystem::path(word).wstring() + L"\"";
+}
+
+HANDLE inheritable(const std::wstring& path, DWORD access, DWORD disposition) {
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                       disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+int started(const std::vector<std::string>& arguments, const std::string& folder,
+            const TempRoute& outputs) {
+    std::wstring commandLine = L"veltrano-cli.exe";
+    for (const std::string& word : arguments) {
+        commandLine += L" " + quoted(word);
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = inheritable(L"NUL", GENERIC_READ, OPEN_EXISTING);
+    startup.hStdOutput = inheritable(std::filesystem::path(outputs.pathOf("out")).wstring(),
+                                     GENERIC_WRITE, CREATE_ALWAYS);
+    startup.hStdError = inheritable(std::filesystem::path(outputs.pathOf("err")).wstring(),
+                                    GENERIC_WRITE, CREATE_ALWAYS);
+    const std::wstring directory = std::filesystem::path(folder).wstring();
+    PROCESS_INFORMATION process{};
+    DWORD status = static_cast<DWORD>(-1);
+    if (CreateProcessW(std::filesystem::path(VELTRANO_CLI_PATH).c_str(), commandLine.data(),
+                       nullptr, nullptr, TRUE, 0, nullptr,
+                       folder.empty() ? nullptr : directory.c_str(), &startup, &process)) {
+        if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0 ||
+            !GetExitCodeProcess(process.hProcess, &status)) {
+            TerminateProcess(process.hProcess, 1);
+            status = static_cast<DWORD>(-1);
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
+        CloseHandle(handle);
+    }
+    return static_cast<int>(status);
+}
+#else
+// A word as the shell reads it back unchanged.
+std::string quoted(const std::string& word) {
+    return "'" + replacedAll(word, "'", "'\\''") + "'";
+}
+
+int started(const std::vector<std::string>& arguments, const std::string& folder,
+            const TempRoute& outputs) {
+    std::string command =
+        (folder.empty() ? "" : "cd " + quoted(folder) + " && ") + quoted(VELTRANO_CLI_PATH);
+    for (const std::string& word : arguments) {
+        command += " " + quoted(word);
+    }
+    command +=
+        " < /dev/null > " + quoted(outputs.pathOf("out")) + " 2> " + quoted(outputs.pathOf("err"));
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+#endif
+
+struct CliResult {
+    int exitStatus;  // -1 when it ended by a signal or did not end in time
+    std::string out, err;
+};
+
+// The built veltrano-cli started as a script starts it, in `folder` (empty: the test's own),
+// reading nothing, its stdout and stderr going to files, so neither is a terminal. Through the
+// shell on POSIX; with CreateProcessW on Windows, each word quoted as its C runtime reads it.
+CliResult runCli(const std::vector<std::string>& arguments, const std::string& folder = "") {
+    const TempRoute outputs;
+    const int status = started(arguments, folder, outputs);
+    return {status, outputs.readBytes("out"), outputs.readBytes("err")};
+}
 
 std::string masked(const std::string& text, const std::string& route) {
     static const std::regex frame("(--- (START|END|ENDE) ).*? (-+)");
@@ -57,19 +145,9 @@ std::string routeBytes(const TempRoute& route) {
     return all;
 }
 
-// Every line of `text` ends in CR LF (`crlf`) or in LF alone (`lf`).
-void expectLineEnds(const std::string& text, const std::string& ends) {
-    if (ends != "crlf" && ends != "lf") {
-        throw std::invalid_argument("line ends are crlf or lf, not " + ends);
-    }
-    const auto lines = std::count(text.begin(), text.end(), '\n');
-    const auto crlfs = static_cast<long>(std::count(text.begin(), text.end(), '\r'));
-    EXPECT_EQ(crlfs, ends == "crlf" ? lines : 0) << "line ends of stdout";
-}
-
 const std::initializer_list<std::string_view> kHeadings{
-    "demo-route", "usable-route", "args",      "in-route",         "exit",     "stdout",
-    "stdout-of",  "stderr",       "stderr-of", "stdout-line-ends", "unchanged"};
+    "demo-route", "usable-route", "args",      "in-route",         "exit",      "stdout",
+    "stdout-of",  "stderr",       "stderr-of", "stdout-line-ends", "unchanged", "tree"};
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
@@ -118,8 +196,7 @@ class CliCase : public ::testing::TestWithParam<std::string> {};
 TEST_P(CliCase, ExitStatusAndOutputsOfTheCase) {
     const std::vector<GoldenSection> sections =
         caseSections("cli/" + GetParam() + ".txt", kHeadings);
-    TempRoute route;
-    TempRoute outside;
+    TempRoute route, outside;
     std::vector<std::string> words;
     std::string folder;
     for (const GoldenSection& section : sections) {
@@ -143,18 +220,22 @@ TEST_P(CliCase, ExitStatusAndOutputsOfTheCase) {
         const std::string& kind = section.head.at(0);
         if (kind == "exit") {
             EXPECT_EQ(result.exitStatus, std::stoi(section.head.at(1)));
-        } else if (kind == "stdout") {
-            EXPECT_TRUE(sameLines(section.lines, masked(result.out, route.path()))) << "stdout";
-        } else if (kind == "stdout-of") {
-            EXPECT_TRUE(sameLines(outputOf(section), masked(result.out, route.path()))) << "stdout";
-        } else if (kind == "stderr") {
-            EXPECT_TRUE(sameLines(section.lines, masked(result.err, route.path()))) << "stderr";
-        } else if (kind == "stderr-of") {
-            EXPECT_TRUE(sameLines(outputOf(section), masked(result.err, route.path()))) << "stderr";
-        } else if (kind == "stdout-line-ends") {
-            expectLineEnds(result.out, section.head.at(1));
+        } else if (kind == "stdout-line-ends") {  // every line ends in CR LF, or in LF alone
+            const std::string& ends = section.head.at(1);
+            ASSERT_TRUE(ends == "crlf" || ends == "lf") << "line ends are crlf or lf, not " << ends;
+            EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\r'),
+                      ends == "crlf" ? std::count(result.out.begin(), result.out.end(), '\n') : 0);
+        } else if (kind.starts_with("stdout") || kind.starts_with("stderr")) {
+            const std::string& actual = kind.starts_with("stdout") ? result.out : result.err;
+            const std::string expected = kind.ends_with("-of") ? outputOf(section) : section.lines;
+            EXPECT_TRUE(sameLines(expected, masked(actual, route.path()))) << kind;
         } else if (kind == "unchanged") {
             EXPECT_EQ(routeBytes(route), before) << "not a byte of the route may change";
+        } else if (kind == "tree") {
+            static const std::regex stamp("\\d{6}_Uhrzeit-\\d{6}");
+            EXPECT_TRUE(
+                sameLines(section.lines, std::regex_replace(routeTree(route), stamp, "<stamp>")))
+                << "the route's entries, the stamps of backups masked";
         }
     }
 }

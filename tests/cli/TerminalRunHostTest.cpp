@@ -8,23 +8,19 @@
 #include <sstream>
 #include <string>
 
-#include "app/FolderListing.h"
-#include "app/RouteFolderCheck.h"
-#include "tests/support/RecordingProgramControl.h"
+#include "tests/support/FakeRunHost.h"
 
 namespace veltrano {
 namespace {
 
-TEST(TerminalRunHost, LiveStatusLineOnlyOnATerminalRedrawnInPlaceAndCleared) {
+TEST(TerminalRunHost, LiveStatusLineOnlyOnATerminalRedrawnInPlaceClearedAndCutToTheWidth) {
     RunState state;
     FileSystem fileSystem;
-    FolderListing listing{fileSystem};
-    test::RecordingProgramControl program;
-    RouteFolderCheck check{state, listing, fileSystem, program};
+    test::FakeRunHost fake(state, fileSystem);
     const std::size_t width = TerminalRunHost::terminalColumns();
     for (const bool terminal : {false, true}) {
         std::ostringstream err;
-        TerminalRunHost host(check, err, terminal, terminal);
+        TerminalRunHost host(fake.check, err, terminal, terminal);
         host.endLiveLine();  // nothing drawn yet: nothing to clear
         host.setStatusLine(u"Erfasse Pickups in tdb-Datei");
         // As wide as the terminal: the cursor would wrap it and the redraw leave it standing.
@@ -38,22 +34,16 @@ TEST(TerminalRunHost, LiveStatusLineOnlyOnATerminalRedrawnInPlaceAndCleared) {
         EXPECT_EQ(host.lastStatusLine(), u"Dauer: 0,02 s");
         EXPECT_EQ(host.changeAllValue(), terminal ? 1 : 0);
     }
-}
-
-// COLUMNS counts when it is a whole number from 20 to 1000; otherwise the classic 80.
-TEST(TerminalRunHost, TerminalWidthFromColumnsWithinReason) {
+    // COLUMNS counts when it is a whole number from 20 to 1000; otherwise the classic 80. A line
+    // too long keeps its end, and a character outside the basic plane is never cut in half.
     const std::pair<const char*, std::size_t> rows[] = {
         {"20", 20}, {"1000", 1000}, {"19", 80}, {"1001", 80}, {"30x", 80}, {"", 80}, {nullptr, 80}};
-    for (const auto& [columns, width] : rows) {
-        EXPECT_EQ(TerminalRunHost::columnsFrom(columns), width) << (columns ? columns : "none");
+    for (const auto& [columns, expected] : rows) {
+        EXPECT_EQ(TerminalRunHost::columnsFrom(columns), expected) << (columns ? columns : "none");
     }
-}
-
-TEST(TerminalRunHost, LongLinesKeepTheirEnd) {
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"12345", 5), u"12345");
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"123", 2), u"\u20263");
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"look up 25.% looked up", 10), u"\u2026looked up");
-    // A character outside the basic plane is never cut in half.
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"abc\U00010000de", 4), u"\u2026de");
     EXPECT_EQ(TerminalRunHost::fitToWidth(u"abc\U0010FFFFde", 4), u"\u2026de");
 }

@@ -9,9 +9,12 @@
 
 #include "desktop/ControlTable.h"
 #include "desktop/HelpWindowView.h"
+#include "desktop/LanguageWindow.h"
 #include "desktop/LanguageWindowView.h"
 #include "desktop/MainWindowView.h"
 #include "desktop/PaceClock.h"
+#include "platform/TextCodec.h"
+#include "tests/support/Golden.h"
 
 namespace veltrano::test {
 
@@ -26,7 +29,9 @@ struct SteppedPace : PaceClock {
 };
 
 // Texts in UTF-8 with CR and LF shown as \r and \n, so one call is one line of a log.
-std::string logForm(const std::u16string& text);
+inline std::string logForm(const std::u16string& text) {
+    return replacedAll(replacedAll(TextCodec::toUtf8(text), "\r", "\\r"), "\n", "\\n");
+}
 
 // What a control shows, as far as the log tells.
 struct Shown {
@@ -50,8 +55,10 @@ class Recorder : public View {
         }
         m_written = m_shown;
     }
-    void setCaption(ControlId c, const std::u16string& s) override { note(c, "caption", s); }
-    void setToolTip(ControlId c, const std::u16string& s) override { note(c, "tip", s); }
+    void setCaption(ControlId c, const std::u16string& s) override {
+        line(c, "caption " + logForm(s));
+    }
+    void setToolTip(ControlId c, const std::u16string& s) override { line(c, "tip " + logForm(s)); }
     void setEnabled(ControlId c, bool on) override { m_shown[slot(c)].enabled = on; }
     void setVisible(ControlId c, bool on) override { m_shown[slot(c)].visible = on; }
     void setPosition(ControlId c, int left, int top) override {
@@ -63,17 +70,13 @@ class Recorder : public View {
         for (const std::u16string& item : items) {
             all += u"[" + item + u"]";
         }
-        note(c, "items", all);
+        line(c, "items " + logForm(all));
     }
     void setListIndex(ControlId c, int i) override { line(c, "index " + std::to_string(i)); }
     void setWindowCaption(const std::u16string& s) override { say("caption " + logForm(s)); }
     void showCentred() override { say("showCentred"); }
 
-    const Shown& shown(ControlId c) const { return m_shown[slot(c)]; }
     void say(const std::string& what) { write(m_name + " " + what); }
-    void note(ControlId c, const char* what, const std::u16string& s) {
-        line(c, std::string(what) + " " + logForm(s));
-    }
     void line(ControlId c, const std::string& what) {
         write(m_name + "." + ControlTable::control(c).name + " " + what);
     }
@@ -113,7 +116,11 @@ class Recorder : public View {
 // The language window's showing runs `onShow` as the user, then OK.
 struct RecordingLanguageView : Recorder<LanguageWindowView> {
     using Recorder::Recorder;
-    void showCentred() override;
+    void showCentred() override {
+        say("showCentred");
+        onShow(*model);
+        model->click(ControlId::frmLang_cmdOK);
+    }
     void closeWindow() override { say("close"); }
     LanguageWindow* model = nullptr;
     std::function<void(LanguageWindow&)> onShow = [](LanguageWindow&) {};
@@ -130,19 +137,45 @@ class RecordingView : public Recorder<MainWindowView> {
     RecordingView() : Recorder(log, "frmHaupt") {}
     void setTimerInterval(ControlId c, int n) override { line(c, "interval " + std::to_string(n)); }
     std::u16string boxText() override { return box; }
-    void insertAtBoxFront(const std::u16string& text) override;
-    void replaceBoxText(const std::u16string& text) override;
+    void insertAtBoxFront(const std::u16string& t) override {
+        setBox("insert " + logForm(t), t + box);
+    }
+    void replaceBoxText(const std::u16string& t) override { setBox("replace " + logForm(t), t); }
     void selectAllText(ControlId c) override { line(c, "selectAll"); }
     void setBusyPointer(bool busy) override { say(busy ? "busy 1" : "busy 0"); }
     void repaint() override { say("repaint"); }
-    void processPendingEvents() override;
-    void openLanguageWindowModally(LanguageWindow& window) override;
-    HelpWindowView& createHelpWindow(HelpWindow& window) override;
+    void processPendingEvents() override {
+        write("events");
+        onPendingEvents();
+    }
+    void openLanguageWindowModally(LanguageWindow& window) override {
+        frmLang.model = &window;
+        window.show(frmLang);
+    }
+    HelpWindowView& createHelpWindow(HelpWindow& window) override {
+        help = &window;
+        write("frmHilfe made");
+        return frmHilfe;
+    }
     void showMessage(const std::u16string& t) override { write("message " + logForm(t)); }
     void endProgram(int status) override { write("end " + std::to_string(status)); }
 
     // The log from line `from` on, with `routePath` written as <route>.
-    std::string logText(const std::string& routePath, std::size_t from = 0);
+    std::string logText(const std::string& routePath, std::size_t from = 0) {
+        frmLang.flush();
+        frmHilfe.flush();
+        flush();
+        std::string text;
+        for (std::size_t i = from; i < log.size(); ++i) {
+            text += replacedAll(log[i], routePath, "<route>") + "\n";
+        }
+        return text;
+    }
+    void setBox(const std::string& what, std::u16string text) {
+        write("box " + what);
+        box = std::move(text);
+        onBoxChanged();
+    }
 
     std::vector<std::string> log;
     std::u16string box;

@@ -17,7 +17,7 @@ namespace veltrano::test {
 class FakeRunHost : public RunHost {
   public:
     FakeRunHost(RunState& state, FileSystem& fileSystem)
-        : m_listing(fileSystem), m_check(state, m_listing, fileSystem, program) {}
+        : listing(fileSystem), check(state, listing, fileSystem, program) {}
 
     void setStatusLine(const std::u16string& text) override { statusLine = text; }
     std::u16string protocolBoxText() override { return boxText; }
@@ -27,16 +27,14 @@ class FakeRunHost : public RunHost {
     void setBusyPointer(bool /*busy*/) override {}
     void repaint() override {}
     int changeAllValue() override { return changeAll; }
-    bool checkRouteFolderSilently() override { return m_check.subCheckRouteFolder(false); }
+    bool checkRouteFolderSilently() override { return check.subCheckRouteFolder(false); }
 
     std::u16string boxText;
     std::u16string statusLine;  // the last one shown
     int changeAll = 0;
     RecordingProgramControl program;
-
-  private:
-    FolderListing m_listing;
-    RouteFolderCheck m_check;
+    FolderListing listing;
+    RouteFolderCheck check;
 };
 
 }  // namespace veltrano::test

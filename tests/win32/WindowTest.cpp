@@ -17,7 +17,6 @@
 #include "desktop/ControlTable.h"
 #include "desktop/DesktopArguments.h"
 #include "tests/support/TempRoute.h"
-#include "tests/support/WorldFileForms.h"
 #include "win32/NativeControlId.h"
 
 namespace fs = std::filesystem;
@@ -120,24 +119,12 @@ void expectLaidOut(HWND main, int dpi) {
     }
 }
 
-// A copy of the demo route, its 8-bit world files stored as UTF-16 text when asked.
-void copyDemoRoute(const test::TempRoute& route, bool utf16WorldFiles) {
-    fs::copy(VELTRANO_DEMO_ROUTE, route.path(), fs::copy_options::recursive);
-    for (const std::string& name : route.list("WORLD")) {
-        const std::string bytes = route.readBytes("WORLD/" + name);
-        if (utf16WorldFiles && bytes.starts_with("SIMISA@@@@@@@@@@")) {
-            route.writeBytes("WORLD/" + name, storedAs(test::WorldFileForm::Utf16Le, bytes));
-        }
-    }
-}
-
-PROCESS_INFORMATION start(const std::string& program, const test::TempRoute& route,
-                          std::wstring commandLine) {
+PROCESS_INFORMATION start(const test::TempRoute& route, std::wstring commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    EXPECT_TRUE(CreateProcessW(fs::path(program).c_str(), commandLine.data(), nullptr, nullptr,
-                               FALSE, 0, nullptr, fs::path(route.path()).c_str(), &startup,
+    EXPECT_TRUE(CreateProcessW(fs::path(VELTRANO_EXE_PATH).c_str(), commandLine.data(), nullptr,
+                               nullptr, FALSE, 0, nullptr, fs::path(route.path()).c_str(), &startup,
                                &process));
     return process;
 }
@@ -178,23 +165,22 @@ std::wstring runRoute(HWND main) {
     return textOf(box);
 }
 
-DWORD quit(HWND main, PROCESS_INFORMATION& process) {
-    SendMessageW(control(main, ControlId::cmdQuit), BM_CLICK, 0, 0);
-    return exitStatus(process);
-}
-
-// At the resolution of a screen at 100 % and at 150 %; the test reads the windows in pixels.
+// At the resolution of a screen at 100 % (the test reads the windows in pixels) and at 150 % with
+// the option that reads the world file the demo route stores compressed.
 class WindowAtResolution : public testing::TestWithParam<int> {};
 
 TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuitsWithStatusZero) {
+    const int dpi = GetParam();
+    const bool readsAll = dpi != 96;
     SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    const ScreenResolution resolution(static_cast<DWORD>(GetParam()));
+    const ScreenResolution resolution(static_cast<DWORD>(dpi));
     test::TempRoute route;
-    copyDemoRoute(route, false);
-    PROCESS_INFORMATION process = start(VELTRANO_EXE_PATH, route, L"veltrano.exe");
+    fs::copy(VELTRANO_DEMO_ROUTE, route.path(), fs::copy_options::recursive);
+    PROCESS_INFORMATION process =
+        start(route, readsAll ? L"veltrano.exe --read-all-world-files" : L"veltrano.exe");
     HWND main = throughStartUp();
     ASSERT_NE(main, nullptr);
-    expectLaidOut(main, GetParam());
+    expectLaidOut(main, dpi);
 
     // Tab walks the design's tab order, frames included, and round again.
     const int stops = static_cast<int>(
@@ -227,6 +213,8 @@ TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuit
     EXPECT_EQ(protocol.find(L'\t'), std::wstring::npos) << "Tab is no input for the box";
     EXPECT_NE(protocol.find(L"6 pickups found in tdb file.\r\n"), std::wstring::npos);
     EXPECT_NE(protocol.find(L"changed to PickupTrItemData ( 30000 00000380 )"), std::wstring::npos);
+    EXPECT_EQ(protocol.find(L"in w-005678+014566.w with") != std::wstring::npos, readsAll);
+    EXPECT_EQ(protocol.find(L"is compressed") == std::wstring::npos, readsAll);
     EXPECT_EQ(route.list("_Saved_tdb_und_tit_files_before_pickup_correction").size(), 2u);
 
     // The animation timer has stopped: for a second the later frames stay hidden.
@@ -234,46 +222,16 @@ TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuit
         const auto frame = static_cast<ControlId>(indexOf(ControlId::imgRunning02) + sample % 3);
         EXPECT_FALSE(IsWindowVisible(control(main, frame))) << sample;
     }
-    EXPECT_EQ(quit(main, process), 0u);
+    SendMessageW(control(main, ControlId::cmdQuit), BM_CLICK, 0, 0);
+    EXPECT_EQ(exitStatus(process), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowTest, WindowAtResolution, testing::Values(96, 144));
 
-// With the option, UTF-16 world files give the run veltrano-cli makes with it; without it they
-// are compressed and nothing changes.
-TEST(WindowTest, ReadsUtf16WorldFilesOnlyWithTheOption) {
-    test::TempRoute expected;
-    test::TempRoute untouched;
-    copyDemoRoute(expected, true);
-    copyDemoRoute(untouched, true);
-    PROCESS_INFORMATION cli =
-        start(VELTRANO_CLI_EXE_PATH, expected, L"veltrano-cli.exe --read-all-world-files");
-    ASSERT_EQ(exitStatus(cli), 0u);
-    ASSERT_NE(expected.readBytes("Demo.tdb"), untouched.readBytes("Demo.tdb"));
-
-    for (const bool option : {true, false}) {
-        test::TempRoute route;
-        copyDemoRoute(route, true);
-        PROCESS_INFORMATION process =
-            start(VELTRANO_EXE_PATH, route,
-                  option ? L"veltrano.exe --read-all-world-files" : L"veltrano.exe");
-        HWND main = throughStartUp();
-        ASSERT_NE(main, nullptr);
-        const std::wstring protocol = runRoute(main);
-        EXPECT_EQ(quit(main, process), 0u);
-        for (const char* file : {"Demo.tdb", "Demo.tit"}) {
-            EXPECT_EQ(route.readBytes(file), (option ? expected : untouched).readBytes(file))
-                << file << " " << option;
-        }
-        EXPECT_EQ(protocol.find(L"is compressed") == std::wstring::npos, option) << option;
-    }
-}
-
 // Any other argument: the usage in a message box, no window, status 64.
 TEST(WindowTest, AnUnknownArgumentShowsTheUsageAndEndsWithStatus64) {
     test::TempRoute route;
-    copyDemoRoute(route, false);
-    PROCESS_INFORMATION process = start(VELTRANO_EXE_PATH, route, L"veltrano.exe --dry-run");
+    PROCESS_INFORMATION process = start(route, L"veltrano.exe --dry-run");
     HWND box = waitFor([] { return FindWindowW(L"#32770", L"Veltrano"); });
     ASSERT_NE(box, nullptr);
     const std::u16string usage = DesktopArguments::usage(u"veltrano.exe");
