@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -12,22 +13,23 @@
 namespace veltrano::window_test {
 
 // The window test's drivers (WindowTest.cpp).
-HWND waitFor(const std::function<HWND()>& found);
+[[nodiscard]] HWND waitFor(const std::function<HWND()>& found);
 HWND control(HWND window, ControlId id);
-void copyDemoRoute(const test::TempRoute& route, bool utf16WorldFiles);
-PROCESS_INFORMATION start(const std::string& program, const test::TempRoute& route,
-                          std::wstring commandLine);
+PROCESS_INFORMATION start(const test::TempRoute& route, std::wstring commandLine,
+                          const char* program);
 DWORD exitStatus(PROCESS_INFORMATION& process);
 
 TEST(WindowTest, UndoLastRunAnsweredWithEnterLeavesTheTrackFilesAsBeforeTheRun) {
     test::TempRoute route;
-    copyDemoRoute(route, false);
+    std::filesystem::copy(VELTRANO_DEMO_ROUTE, route.path(),
+                          std::filesystem::copy_options::recursive);
     const std::string tdb = route.readBytes("Demo.tdb"), tit = route.readBytes("Demo.tit");
-    PROCESS_INFORMATION cli = start(VELTRANO_CLI_EXE_PATH, route, L"veltrano-cli.exe");
+    PROCESS_INFORMATION cli = start(route, L"veltrano-cli.exe", VELTRANO_CLI_EXE_PATH);
     ASSERT_EQ(exitStatus(cli), 0u);
 
-    PROCESS_INFORMATION process = start(VELTRANO_EXE_PATH, route, L"veltrano.exe --undo-last-run");
+    PROCESS_INFORMATION process = start(route, L"veltrano.exe --undo-last-run", VELTRANO_EXE_PATH);
     HWND window = waitFor([] { return FindWindowW(L"VeltranoLanguage", nullptr); });
+    ASSERT_NE(window, nullptr);
     PostMessageW(control(window, ControlId::frmLang_cmbLang), WM_KEYDOWN, VK_RETURN, 0);
     // The question, then the outcome, once each shows: Enter presses its default button, Yes,
     // then OK.
@@ -36,6 +38,7 @@ TEST(WindowTest, UndoLastRunAnsweredWithEnterLeavesTheTrackFilesAsBeforeTheRun) 
             HWND found = FindWindowW(L"#32770", L"Veltrano");
             return found != before && IsWindowVisible(found) ? found : nullptr;
         });
+        ASSERT_NE(window, nullptr) << "box " << box;
         PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
     }
     EXPECT_EQ(exitStatus(process), 0u);

@@ -119,12 +119,14 @@ void expectLaidOut(HWND main, int dpi) {
     }
 }
 
-PROCESS_INFORMATION start(const test::TempRoute& route, std::wstring commandLine) {
+// `program` started in the route folder; veltrano.exe unless told.
+PROCESS_INFORMATION start(const test::TempRoute& route, std::wstring commandLine,
+                          const char* program = VELTRANO_EXE_PATH) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    EXPECT_TRUE(CreateProcessW(fs::path(VELTRANO_EXE_PATH).c_str(), commandLine.data(), nullptr,
-                               nullptr, FALSE, 0, nullptr, fs::path(route.path()).c_str(), &startup,
+    EXPECT_TRUE(CreateProcessW(fs::path(program).c_str(), commandLine.data(), nullptr, nullptr,
+                               FALSE, 0, nullptr, fs::path(route.path()).c_str(), &startup,
                                &process));
     return process;
 }
