@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -92,5 +93,10 @@ class FaultyFileSystem : public FileSystem {
     std::vector<FileCall> m_calls;
     std::size_t m_fired = 0;
 };
+
+// Runs `attempt` once for each call it makes, with that call failing (errorNumber, or half the
+// bytes written first), then once more unfailed; returns how many calls failed in turn.
+std::size_t forEachFailingCall(int errorNumber,
+                               const std::function<void(FaultyFileSystem&)>& attempt);
 
 }  // namespace veltrano::test

@@ -23,24 +23,17 @@ namespace {
 constexpr std::array<std::string_view, 7> kRouteHeadings{
     "text", "utf16", "world", "folder", "remove", "link-outside", "edit"};
 
-std::string unescaped(const std::string& line) {
-    std::string bytes;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line.compare(i, 2, "\\x") == 0 && i + 3 < line.size()) {
-            bytes.push_back(static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16)));
-            i += 3;
-        } else {
-            bytes.push_back(line[i]);
-        }
+std::string unescaped(std::string line) {
+    for (std::size_t at = line.find("\\x"); at != std::string::npos && at + 3 < line.size();
+         at = line.find("\\x", at + 1)) {
+        line.replace(at, 4, 1, static_cast<char>(std::stoi(line.substr(at + 2, 2), nullptr, 16)));
     }
-    return bytes;
+    return line;
 }
 
 WorldFileForm formNamed(const std::string& name) {
     for (int i = 0; i < kWorldFileForms; ++i) {
-        std::string known = nameOf(static_cast<WorldFileForm>(i));
-        std::replace(known.begin(), known.end(), ' ', '-');
-        if (name == known) {
+        if (replacedAll(nameOf(static_cast<WorldFileForm>(i)), " ", "-") == name) {
             return static_cast<WorldFileForm>(i);
         }
     }
