@@ -1,6 +1,7 @@
 // What the file service does with the odd answers of the system calls under a read or a write
 // (an interruption, a short or an empty write), what a cut-off replace leaves for the next run
-// to sweep, and how a whole file is read as text.
+// to sweep, how a whole file is read as text, and that track files written as UTF-16LE in
+// blocks hold the bytes of the whole text wherever the pieces and the blocks end.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/TextCodec.h"
+#include "platform/Utf16LeWriter.h"
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/support/TempRoute.h"
 
@@ -95,6 +97,23 @@ INSTANTIATE_TEST_SUITE_P(
                       TextRow{"\xFF\xFE" + std::string(300'001, '\x20'),
                               TextCodec::toUtf8(std::u16string(150'000, u'\x2020'))},
                       TextRow{"\xFE", "\xC3\xBE"}));
+
+TEST(Utf16LeWriter, PiecesAcrossBlockEdgesReadBackAsTheWholeText) {
+    std::u16string text;
+    for (std::size_t i = 0; text.size() < 1'700'000; ++i) {
+        text += std::u16string(i % 4099, static_cast<char16_t>(0xD800 + i % 0x2800));
+    }
+    test::TempRoute folder;
+    FileSystem fileSystem;
+    ASSERT_TRUE(fileSystem.replaceFile(folder.pathOf("x.tdb"), [&text](OutputFile& file) {
+        Utf16LeWriter writer(file);
+        for (std::size_t at = 0; at < text.size(); at += 333'333) {
+            EXPECT_TRUE(writer.append(std::u16string_view(text).substr(at, 333'333)).ok());
+        }
+        return writer.finish();
+    }));
+    EXPECT_EQ(folder.readBytes("x.tdb"), TextCodec::encodeUtf16LeWithBom(text));
+}
 
 }  // namespace
 }  // namespace veltrano
