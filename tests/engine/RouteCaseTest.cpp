@@ -3,6 +3,7 @@
 // and holds the protocol (oldest line first), the lines the run changes in each track file and,
 // if it matters, the files the route folder holds afterwards. A track file the case does not
 // name keeps every byte; one it names is compared whole, byte-order mark and line ends included.
+// A case with the option "sweep" runs again with each file call failing in turn.
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,12 @@ const std::initializer_list<std::string_view> kHeadings{
     "expect-changed", "expect-bytes", "list",    "shorthand"};
 
 struct CaseRun {
+    explicit CaseRun(const std::vector<GoldenSection>& sections);
+    RunResult run();
+    // The track files and the backup copies, by extension and by name.
+    std::map<std::string, std::string> trackFiles() const;
+    std::map<std::string, std::string> backups() const;
+
     TempRoute route;
     TempRoute outside;
     RunState state;
@@ -43,6 +50,7 @@ struct CaseRun {
     FakeRunHost host{state, fileSystem};
     RunOptions options;
     int runs = 1;
+    bool sweep = false;
     std::optional<std::u16string> box;
     std::string outcome = "completed";
     std::map<std::string, std::string> oldBytes;    // of each track file, by its extension
@@ -98,6 +106,8 @@ void setOption(CaseRun& run, const std::string& word) {
         run.runs = std::stoi(value);
     } else if (key == "outcome") {
         run.outcome = value;
+    } else if (key == "sweep") {
+        run.sweep = true;
     } else if (key != "en") {
         throw std::invalid_argument("unknown option \"" + word + "\"");
     }
@@ -190,45 +200,104 @@ void expectChanged(const CaseRun& run, const GoldenSection& section, const std::
     }
 }
 
-class RouteCase : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(RouteCase, RunLeavesTheProtocolAndFilesOfTheCase) {
-    const std::vector<GoldenSection> sections = sectionsOf(GetParam());
-    CaseRun run;
-    run.route.makeUsableRoute(kRouteId);
-    run.state.gstrLanguage = "english";
-    run.state.gstrSaveFolder = u"_Saved_tdb_und_tit_files_before_pickup_correction";
-    run.state.gstrRoutePath = run.route.path();
+CaseRun::CaseRun(const std::vector<GoldenSection>& sections) {
+    route.makeUsableRoute(kRouteId);
+    state.gstrLanguage = "english";
+    state.gstrSaveFolder = u"_Saved_tdb_und_tit_files_before_pickup_correction";
+    state.gstrRoutePath = route.path();
     // Options first: the language names the backup folder that other sections may name.
-    for (const bool options : {true, false}) {
+    for (const bool first : {true, false}) {
         for (const GoldenSection& section : sections) {
             const std::string& kind = section.head.at(0);
-#ifdef _WIN32
-            if (kind == "link-outside") {
-                // Windows makes symbolic links only with rights a test does not have.
-                GTEST_SKIP() << "needs symbolic links";
-            }
-#endif
-            if (options == (kind == "options" || kind == "row")) {
-                prepare(run, section);
+            if (first == (kind == "options" || kind == "row")) {
+                prepare(*this, section);
             }
         }
     }
     // Named as the case names them: a system that ignores letter case finds other names too.
-    for (const std::string& name : run.route.list()) {
+    for (const std::string& name : route.list()) {
         if ((name == kRouteId + ".tdb" || name == kRouteId + ".tit") &&
-            std::filesystem::is_regular_file(run.route.pathOf(name))) {
-            run.oldBytes[name.substr(kRouteId.size())] = run.route.readBytes(name);
+            std::filesystem::is_regular_file(route.pathOf(name))) {
+            oldBytes[name.substr(kRouteId.size())] = route.readBytes(name);
         }
     }
+}
 
+RunResult CaseRun::run() {
     RunResult result;
-    for (int i = 0; i < run.runs; ++i) {
-        if (run.box && i + 1 == run.runs) {
-            run.host.boxText = *run.box;
+    for (int i = 0; i < runs; ++i) {
+        if (box && i + 1 == runs) {
+            host.boxText = *box;
         }
-        result = CorrectionRun(run.state, run.host, run.fileSystem, run.clock, run.options).run();
+        result = CorrectionRun(state, host, fileSystem, clock, options).run();
     }
+    return result;
+}
+
+std::map<std::string, std::string> CaseRun::trackFiles() const {
+    std::map<std::string, std::string> files;
+    for (const auto& [extension, bytes] : oldBytes) {
+        files[extension] = route.readBytes(kRouteId + extension);
+    }
+    return files;
+}
+
+std::map<std::string, std::string> CaseRun::backups() const {
+    const std::string folder = TextCodec::toUtf8(state.gstrSaveFolder);
+    std::map<std::string, std::string> copies;
+    for (const std::string& name : std::filesystem::is_directory(route.pathOf(folder))
+                                       ? route.list(folder)
+                                       : std::vector<std::string>{}) {
+        copies[name] = route.readBytes(folder + "/" + name);
+    }
+    return copies;
+}
+
+// Whatever call fails, the track files are both old or both as the case leaves them, each backup
+// copy holds its file's old bytes (and both are there once the files changed), and the run ends
+// in order: a file error with a line that names it, only an unusable route folder ending the
+// program instead of the run.
+void expectWholeWhateverFails(const std::vector<GoldenSection>& sections,
+                              const std::map<std::string, std::string>& changed) {
+    const std::size_t calls = forEachFailingCall(EIO, [&sections, &changed](const Fault& fault) {
+        CaseRun run(sections);
+        run.fileSystem.inject(fault);
+        const RunResult result = run.run();
+        const std::map<std::string, std::string> files = run.trackFiles();
+        EXPECT_TRUE(files == run.oldBytes || files == changed)
+            << "a track file half-written or alone";
+        const std::map<std::string, std::string> copies = run.backups();
+        for (const auto& [name, bytes] : copies) {
+            EXPECT_EQ(bytes, run.oldBytes.at(name.substr(name.size() - 4))) << "partial " << name;
+        }
+        EXPECT_TRUE(files != changed || copies.size() == 2u) << "a backup missing";
+        const RunOutcome outcome = result.outcome;
+        EXPECT_EQ(run.state.gblnRunning, outcome == RunOutcome::RouteFolderUnusable);
+        EXPECT_EQ(files == changed, outcome == RunOutcome::Completed);
+        EXPECT_EQ(run.host.program.messages.empty(), outcome != RunOutcome::RouteFolderUnusable);
+        if (outcome == RunOutcome::FileError) {
+            EXPECT_TRUE(!result.problems.empty() &&
+                        TextCodec::toUtf8(result.problems.front()).starts_with("*** "));
+        }
+        return run.fileSystem.faultsFired() > 0;
+    });
+    EXPECT_GT(calls, 20u);
+}
+
+class RouteCase : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(RouteCase, RunLeavesTheProtocolAndFilesOfTheCase) {
+    const std::vector<GoldenSection> sections = sectionsOf(GetParam());
+#ifdef _WIN32
+    if (std::ranges::any_of(sections, [](const GoldenSection& section) {
+            return section.head.at(0) == "link-outside";
+        })) {
+        // Windows makes symbolic links only with rights a test does not have.
+        GTEST_SKIP() << "needs symbolic links";
+    }
+#endif
+    CaseRun run(sections);
+    const RunResult result = run.run();
 
     EXPECT_EQ(kOutcomeNames[static_cast<int>(result.outcome)], run.outcome);
     // One separator for both systems after the route folder.
@@ -265,9 +334,31 @@ TEST_P(RouteCase, RunLeavesTheProtocolAndFilesOfTheCase) {
         const std::string duration = TextCodec::toUtf8(run.host.statusLine);
         EXPECT_EQ(duration.substr(duration.find(' ')), " 0.00 s");
     }
+    if (run.sweep) {
+        expectWholeWhateverFails(sections, run.trackFiles());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, RouteCase, ::testing::ValuesIn(runCases()), caseName);
+
+// The new backup folder's entry is on disk before anything is renamed into place, so a crash
+// cannot keep a replaced track file and lose the folder of its backup.
+TEST(CrashOrder, RouteFolderIsFlushedOnceAfterTheBackupFolderIsMadeAndBeforeAnyRename) {
+    CaseRun run(caseSections("base-route.txt", kHeadings));
+    run.run();
+    std::vector<FileOperation> order;
+    for (const FileCall& call : run.fileSystem.calls()) {
+        if ((call.operation == FileOperation::Flush && call.path == run.route.path()) ||
+            call.operation == FileOperation::CreateFolder ||
+            call.operation == FileOperation::Rename) {
+            order.push_back(call.operation);
+        }
+    }
+    const auto flush = std::ranges::find(order, FileOperation::Flush);
+    EXPECT_EQ(std::ranges::count(order, FileOperation::Flush), 1);
+    EXPECT_LT(std::ranges::find(order, FileOperation::CreateFolder), flush);
+    EXPECT_LT(flush, std::ranges::find(order, FileOperation::Rename));
+}
 
 }  // namespace
 }  // namespace veltrano::test

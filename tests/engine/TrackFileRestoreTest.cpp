@@ -46,8 +46,6 @@ struct Route {
     Route() {
         state.gstrRoutePath = folder.path();
         folder.makeUsableRoute("R");
-        folder.makeFolder(kEn);
-        folder.makeFolder(kDe);
         for (const auto& [name, bytes] :
              {std::pair<std::string, std::string>{kEn + "_Datum-261204_Uhrzeit-090000_R.tit", "tA"},
               {kEn + "_Datum-261204_Uhrzeit-100000_R.tit", "t0"},
@@ -104,8 +102,10 @@ TEST(TrackFileRestore, BackupsInTheSecondOfACopyWaitForTheNext) {
 // files are both old or both restored, never one of each nor half-written; the restore's own
 // backups are complete.
 TEST(TrackFileRestore, EveryFailingCallLeavesBothFilesOldOrBothRestored) {
-    const std::size_t calls = forEachFailingCall(ENOSPC, [](FaultyFileSystem& faulty) {
+    const std::size_t calls = forEachFailingCall(ENOSPC, [](const Fault& fault) {
         Route route;
+        FaultyFileSystem faulty;
+        faulty.inject(fault);
         route.fileSystem = &faulty;
         const RestoreResult result = route.restore("261204-100000");
         const bool restored = route.files() == Files{"t0", "d0"};
@@ -120,6 +120,7 @@ TEST(TrackFileRestore, EveryFailingCallLeavesBothFilesOldOrBothRestored) {
                 << name;
             EXPECT_TRUE(name.starts_with("_Datum-261204_Uhrzeit-")) << name;
         }
+        return faulty.faultsFired() > 0;
     });
     EXPECT_GT(calls, 10u);
 }

@@ -179,14 +179,10 @@ IoResult FaultyFileSystem::flushFolder(const std::string& path) {
     return failure ? *failure : FileSystem::flushFolder(path);
 }
 
-std::size_t forEachFailingCall(int errorNumber,
-                               const std::function<void(FaultyFileSystem&)>& attempt) {
+std::size_t forEachFailingCall(int errorNumber, const std::function<bool(const Fault&)>& attempt) {
     for (std::size_t n = 0;; ++n) {
         SCOPED_TRACE("call " + std::to_string(n) + " fails");
-        FaultyFileSystem fileSystem;
-        fileSystem.inject({n, {}, {}, errorNumber});
-        attempt(fileSystem);
-        if (fileSystem.faultsFired() == 0) {
+        if (!attempt({n, {}, {}, errorNumber})) {
             return n;
         }
     }

@@ -94,9 +94,8 @@ class FaultyFileSystem : public FileSystem {
     std::size_t m_fired = 0;
 };
 
-// Runs `attempt` once for each call it makes, with that call failing (errorNumber, or half the
-// bytes written first), then once more unfailed; returns how many calls failed in turn.
-std::size_t forEachFailingCall(int errorNumber,
-                               const std::function<void(FaultyFileSystem&)>& attempt);
+// Runs `attempt` with a fault of `errorNumber` on its first call, then on its second, and so on,
+// until `attempt` says its fault hit no call; returns how many calls failed in turn.
+std::size_t forEachFailingCall(int errorNumber, const std::function<bool(const Fault&)>& attempt);
 
 }  // namespace veltrano::test

@@ -12,10 +12,10 @@ class FixedClock : public Clock {
     // 4 December 2026, 06:10:23 local time.
     FixedClock() { setLocal(2026, 12, 4, 6, 10, 23); }
 
-    ClockReading now() const override { return {local, secondsSinceMidnight}; }
-    std::string shortDate(const std::tm&) const override { return dateText; }
-    std::string longTime(const std::tm&) const override { return timeText; }
-    char decimalSeparator() const override { return separator; }
+    ClockReading now() const override { return {local, 22223.0}; }
+    std::string shortDate(const std::tm&) const override { return "04.12.2026"; }
+    std::string longTime(const std::tm&) const override { return "06:10:23"; }
+    char decimalSeparator() const override { return '.'; }
 
     // Sets the calendar time of every reading.
     void setLocal(int year, int month, int day, int hour, int minute, int second) {
@@ -29,10 +29,6 @@ class FixedClock : public Clock {
     }
 
     std::tm local{};
-    double secondsSinceMidnight = 22223.0;
-    std::string dateText = "04.12.2026";
-    std::string timeText = "06:10:23";
-    char separator = '.';
 };
 
 }  // namespace veltrano::test
