@@ -3,7 +3,8 @@
 // and holds the protocol (oldest line first), the lines the run changes in each track file and,
 // if it matters, the files the route folder holds afterwards. A track file the case does not
 // name keeps every byte; one it names is compared whole, byte-order mark and line ends included.
-// A case with the option "sweep" runs again with each file call failing in turn.
+// A case with the option "restore=<stamp>" undoes that run instead of running; one with "sweep"
+// runs again with each file call failing in turn.
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "engine/CorrectionRun.h"
+#include "engine/TrackFileRestore.h"
 #include "platform/TextCodec.h"
 #include "tests/support/FakeRunHost.h"
 #include "tests/support/FaultyFileSystem.h"
@@ -29,15 +31,22 @@ namespace veltrano::test {
 namespace {
 
 const std::string kRouteId = "TESTROUTE";
-// In the order of RunOutcome.
+// In the order of RunOutcome and of RestoreOutcome.
 const char* const kOutcomeNames[] = {"completed", "file-error", "unusable"};
+const char* const kRestoreOutcomeNames[] = {"completed", "file-error", "no-such-run"};
 const std::initializer_list<std::string_view> kHeadings{
     "options",        "row",          "earlier", "box",      "fault", "protocol",
     "expect-changed", "expect-bytes", "list",    "shorthand"};
 
+// How a run or a restore ended: its outcome's name and its "***" lines.
+struct Ending {
+    std::string outcome;
+    std::vector<std::u16string> problems;
+};
+
 struct CaseRun {
     explicit CaseRun(const std::vector<GoldenSection>& sections);
-    RunResult run();
+    Ending run();
     // The track files and the backup copies, by extension and by name.
     std::map<std::string, std::string> trackFiles() const;
     std::map<std::string, std::string> backups() const;
@@ -51,8 +60,11 @@ struct CaseRun {
     RunOptions options;
     int runs = 1;
     bool sweep = false;
+    std::optional<std::string> restore;  // the stamp of the run to undo instead of a run
     std::optional<std::u16string> box;
     std::string outcome = "completed";
+    std::vector<std::string> entries;               // of the route folder, before the run
+    std::map<std::string, std::string> oldCopies;   // the backups before the run
     std::map<std::string, std::string> oldBytes;    // of each track file, by its extension
     std::map<std::string, std::string> shorthands;  // a line of a protocol, and the lines it means
 };
@@ -108,6 +120,8 @@ void setOption(CaseRun& run, const std::string& word) {
         run.outcome = value;
     } else if (key == "sweep") {
         run.sweep = true;
+    } else if (key == "restore") {
+        run.restore = value;
     } else if (key != "en") {
         throw std::invalid_argument("unknown option \"" + word + "\"");
     }
@@ -221,9 +235,19 @@ CaseRun::CaseRun(const std::vector<GoldenSection>& sections) {
             oldBytes[name.substr(kRouteId.size())] = route.readBytes(name);
         }
     }
+    entries = route.list();
+    oldCopies = backups();
 }
 
-RunResult CaseRun::run() {
+Ending CaseRun::run() {
+    if (restore) {
+        // The folder check comes before a restore, as the CLI makes it, on the disk unfailed.
+        FileSystem plain;
+        EXPECT_TRUE(FakeRunHost(state, plain).checkRouteFolderSilently());
+        const RestoreResult result =
+            TrackFileRestore(state, host, fileSystem, clock, options.dryRun).restore(*restore);
+        return {kRestoreOutcomeNames[static_cast<int>(result.outcome)], result.problems};
+    }
     RunResult result;
     for (int i = 0; i < runs; ++i) {
         if (box && i + 1 == runs) {
@@ -231,7 +255,7 @@ RunResult CaseRun::run() {
         }
         result = CorrectionRun(state, host, fileSystem, clock, options).run();
     }
-    return result;
+    return {kOutcomeNames[static_cast<int>(result.outcome)], result.problems};
 }
 
 std::map<std::string, std::string> CaseRun::trackFiles() const {
@@ -262,22 +286,28 @@ void expectWholeWhateverFails(const std::vector<GoldenSection>& sections,
     const std::size_t calls = forEachFailingCall(EIO, [&sections, &changed](const Fault& fault) {
         CaseRun run(sections);
         run.fileSystem.inject(fault);
-        const RunResult result = run.run();
+        const Ending ending = run.run();
         const std::map<std::string, std::string> files = run.trackFiles();
         EXPECT_TRUE(files == run.oldBytes || files == changed)
             << "a track file half-written or alone";
-        const std::map<std::string, std::string> copies = run.backups();
+        std::map<std::string, std::string> copies = run.backups();
+        std::erase_if(copies, [&run](const auto& copy) { return run.oldCopies.count(copy.first); });
         for (const auto& [name, bytes] : copies) {
             EXPECT_EQ(bytes, run.oldBytes.at(name.substr(name.size() - 4))) << "partial " << name;
         }
         EXPECT_TRUE(files != changed || copies.size() == 2u) << "a backup missing";
-        const RunOutcome outcome = result.outcome;
-        EXPECT_EQ(run.state.gblnRunning, outcome == RunOutcome::RouteFolderUnusable);
-        EXPECT_EQ(files == changed, outcome == RunOutcome::Completed);
-        EXPECT_EQ(run.host.program.messages.empty(), outcome != RunOutcome::RouteFolderUnusable);
-        if (outcome == RunOutcome::FileError) {
-            EXPECT_TRUE(!result.problems.empty() &&
-                        TextCodec::toUtf8(result.problems.front()).starts_with("*** "));
+        const std::string folder = TextCodec::toUtf8(run.state.gstrSaveFolder);
+        for (const std::string& name : run.route.list()) {
+            EXPECT_TRUE(std::ranges::count(run.entries, name) != 0 || name == folder)
+                << name << " left behind";
+        }
+        const bool unusable = ending.outcome == "unusable";
+        EXPECT_EQ(run.state.gblnRunning, unusable);
+        EXPECT_EQ(files == changed, ending.outcome == "completed");
+        EXPECT_EQ(run.host.program.messages.empty(), !unusable);
+        if (ending.outcome == "file-error") {
+            EXPECT_TRUE(!ending.problems.empty() &&
+                        TextCodec::toUtf8(ending.problems.front()).starts_with("*** "));
         }
         return run.fileSystem.faultsFired() > 0;
     });
@@ -297,9 +327,9 @@ TEST_P(RouteCase, RunLeavesTheProtocolAndFilesOfTheCase) {
     }
 #endif
     CaseRun run(sections);
-    const RunResult result = run.run();
+    const Ending ending = run.run();
 
-    EXPECT_EQ(kOutcomeNames[static_cast<int>(result.outcome)], run.outcome);
+    EXPECT_EQ(ending.outcome, run.outcome);
     // One separator for both systems after the route folder.
     const std::string protocol = replacedAll(
         replacedAll(oldestFirst(run.state.gstrProtokoll.text()), run.route.path(), "<route>"),
@@ -329,7 +359,7 @@ TEST_P(RouteCase, RunLeavesTheProtocolAndFilesOfTheCase) {
     for (const auto& [extension, bytes] : unchanged) {
         EXPECT_EQ(run.route.readBytes(kRouteId + extension), bytes) << extension << " changed";
     }
-    if (result.outcome != RunOutcome::RouteFolderUnusable) {
+    if (ending.outcome != "unusable" && !run.restore) {
         // The clock stands still, so the run took no time.
         const std::string duration = TextCodec::toUtf8(run.host.statusLine);
         EXPECT_EQ(duration.substr(duration.find(' ')), " 0.00 s");

@@ -148,10 +148,7 @@ TEST(WorldFileDecoder, BinaryPickupsReadAsTheirTextInStoredOrder) {
         EXPECT_EQ(WorldFileDecoder::decode(test::storedAs(form, text)), twin) << nameOf(form);
     }
     // An odd last byte of a UTF-16 world file forms no character and is dropped.
-    EXPECT_EQ(WorldFileDecoder::decode(std::string("\xFF\xFE"
-                                                   "a\0b\0c",
-                                                   7)),
-              "ab");
+    EXPECT_EQ(WorldFileDecoder::decode(std::string("\xFF\xFE\x61\0b\0c", 7)), "ab");
 }
 
 TEST(WorldFileDecoder, WhatDoesNotDecodeWholeHoldsNoItem) {
