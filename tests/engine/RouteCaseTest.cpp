@@ -60,6 +60,7 @@ struct CaseRun {
     RunOptions options;
     int runs = 1;
     bool sweep = false;
+    std::size_t faults = 0;              // the case's, each of which must hit a call
     std::optional<std::string> restore;  // the stamp of the run to undo instead of a run
     std::optional<std::u16string> box;
     std::string outcome = "completed";
@@ -122,7 +123,7 @@ void setOption(CaseRun& run, const std::string& word) {
         run.sweep = true;
     } else if (key == "restore") {
         run.restore = value;
-    } else if (key != "en") {
+    } else if (key != "en" && key != "as") {  // "as=<name>" only names a row
         throw std::invalid_argument("unknown option \"" + word + "\"");
     }
 }
@@ -183,8 +184,18 @@ void prepare(CaseRun& run, GoldenSection section) {
         // What the box holds when the last run starts; the section's last line end is not part.
         run.box = TextCodec::fromUtf8(section.body.substr(0, section.body.size() - 2));
     } else if (kind == "fault") {
-        run.fileSystem.inject(
-            {std::stoul(section.head.at(2)), {operationNamed(section.head.at(1))}, {}, EIO});
+        // "fault <operation> <n> [<what the system call under a read or write meets>]"
+        const std::vector<std::string> effects = {"fail", "interrupt", "short", "nothing"};
+        const auto effect =
+            std::ranges::find(effects, section.head.size() > 3 ? section.head[3] : "fail");
+        if (effect == effects.end()) {
+            throw std::invalid_argument("no effect " + section.head[3]);
+        }
+        run.fileSystem.inject({std::stoul(section.head.at(2)),
+                               {operationNamed(section.head.at(1))},
+                               static_cast<Fault::Effect>(effect - effects.begin()),
+                               EIO});
+        ++run.faults;
     } else if (kind == "options" || kind == "row") {
         std::ranges::for_each(section.head.begin() + 1, section.head.end(),
                               [&run](const std::string& word) { setOption(run, word); });
@@ -277,6 +288,20 @@ std::map<std::string, std::string> CaseRun::backups() const {
     return copies;
 }
 
+// Each copy the run added to the backup folder of a track file the case names holds that file's
+// old bytes; returns how many it added.
+std::size_t expectNewCopiesWhole(const CaseRun& run) {
+    std::size_t added = 0;
+    for (const auto& [name, bytes] : run.backups()) {
+        const auto old = run.oldBytes.find(name.substr(name.size() - 4));
+        if (run.oldCopies.count(name) == 0 && old != run.oldBytes.end()) {
+            EXPECT_EQ(bytes, old->second) << "partial " << name;
+            ++added;
+        }
+    }
+    return added;
+}
+
 // Whatever call fails, the track files are both old or both as the case leaves them, each backup
 // copy holds its file's old bytes (and both are there once the files changed), and the run ends
 // in order: a file error with a line that names it, only an unusable route folder ending the
@@ -290,12 +315,7 @@ void expectWholeWhateverFails(const std::vector<GoldenSection>& sections,
         const std::map<std::string, std::string> files = run.trackFiles();
         EXPECT_TRUE(files == run.oldBytes || files == changed)
             << "a track file half-written or alone";
-        std::map<std::string, std::string> copies = run.backups();
-        std::erase_if(copies, [&run](const auto& copy) { return run.oldCopies.count(copy.first); });
-        for (const auto& [name, bytes] : copies) {
-            EXPECT_EQ(bytes, run.oldBytes.at(name.substr(name.size() - 4))) << "partial " << name;
-        }
-        EXPECT_TRUE(files != changed || copies.size() == 2u) << "a backup missing";
+        EXPECT_TRUE(expectNewCopiesWhole(run) == 2u || files != changed) << "a backup missing";
         const std::string folder = TextCodec::toUtf8(run.state.gstrSaveFolder);
         for (const std::string& name : run.route.list()) {
             EXPECT_TRUE(std::ranges::count(run.entries, name) != 0 || name == folder)
@@ -330,6 +350,7 @@ TEST_P(RouteCase, RunLeavesTheProtocolAndFilesOfTheCase) {
     const Ending ending = run.run();
 
     EXPECT_EQ(ending.outcome, run.outcome);
+    EXPECT_EQ(run.fileSystem.faultsFired(), run.faults) << "a fault of the case hit no call";
     // One separator for both systems after the route folder.
     const std::string protocol = replacedAll(
         replacedAll(oldestFirst(run.state.gstrProtokoll.text()), run.route.path(), "<route>"),
@@ -356,6 +377,7 @@ TEST_P(RouteCase, RunLeavesTheProtocolAndFilesOfTheCase) {
                 << "route folder";
         }
     }
+    expectNewCopiesWhole(run);
     for (const auto& [extension, bytes] : unchanged) {
         EXPECT_EQ(run.route.readBytes(kRouteId + extension), bytes) << extension << " changed";
     }
