@@ -84,18 +84,15 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
-std::string goldenPath(const std::string& relative) {
-    return std::string(VELTRANO_GOLDEN_DIR) + "/" + relative;
-}
-
 std::string readGolden(const std::string& relative) {
-    std::ifstream in(goldenPath(relative), std::ios::binary);
+    std::ifstream in(std::string(VELTRANO_GOLDEN_DIR) + "/" + relative, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::vector<std::string> goldenCases(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(goldenPath(folder))) {
+    for (const auto& entry :
+         fs::directory_iterator(std::string(VELTRANO_GOLDEN_DIR) + "/" + folder)) {
         if (entry.path().extension() == ".txt") {
             names.push_back(entry.path().stem().string());
         }
