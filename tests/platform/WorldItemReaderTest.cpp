@@ -98,7 +98,13 @@ INSTANTIATE_TEST_SUITE_P(
         // A file stored in another form is read as its text; one that does not decode whole
         // (here cut short) holds no item, so it fails the header test.
         ItemRow{kCompressed, {"SIMISA@@@@@@@@@@JINX0w0t______", "\xC3\xA4", "b"}, {.decode = true}},
-        ItemRow{kCompressed.substr(0, kCompressed.size() - 1), {}, {.decode = true}}));
+        ItemRow{kCompressed.substr(0, kCompressed.size() - 1), {}, {.decode = true}},
+        // A binary pickup reads as its text, every value kept.
+        ItemRow{test::storedAs(test::WorldFileForm::Binary,
+                               "SIMISA@@@@@@@@@@JINX0w0t______\r\nTr_Worldfile ( Pickup ( "
+                               "PickupType ( 3 0 ) ) )"),
+                {"SIMISA@@@@@@@@@@JINX0w0t______", "Pickup (", "PickupType ( 3 0 )", ")"},
+                {.decode = true}}));
 
 // Delimiters, blanks and items on both sides of the first block's last byte; the item the scan
 // looks for starts just before, on and just after the second block's first byte.
