@@ -24,25 +24,15 @@ TEST_P(WholeFileDecoding, MarkDecidesTheFormAndIsNoPartOfTheText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, WholeFileDecoding,
-    ::testing::Values(Decoding{"\xFF\xFE"
-                               "a\0\xE4\0"s,
-                               "a\xC3\xA4"},
-                      Decoding{"\xFF\xFE"
-                               "a\0b"s,
-                               "a"},  // an odd last byte is dropped
+    ::testing::Values(Decoding{"\xFF\xFE\x61\0\xE4\0"s, "a\xC3\xA4"},
+                      Decoding{"\xFF\xFE\x61\0b"s, "a"},  // an odd last byte is dropped
                       Decoding{"\xFE\xFF\xD8\x3D\xDE\x00"s, "\xF0\x9F\x98\x80"},
-                      Decoding{"\xEF\xBB\xBF"
-                               "a\xC3\xA4\xFF"s,
-                               "a\xC3\xA4\xEF\xBF\xBD"},
+                      Decoding{"\xEF\xBB\xBF\x61\xC3\xA4\xFF"s, "a\xC3\xA4\xEF\xBF\xBD"},
                       Decoding{"\xEF\xBB\xBF\xED\xA0\x80"s, "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
                       Decoding{"\x80\x9F\xE4"s, "\xE2\x82\xAC\xC5\xB8\xC3\xA4"},
                       // The code page's five holes stand for the characters of their codes.
                       Decoding{"\x81\x8D\x8F\x90\x9D"s, "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},
-                      Decoding{"\xFE"
-                               "a"s,
-                               "\xC3\xBE"
-                               "a"},
-                      Decoding{""s, ""}));
+                      Decoding{"\xFE\x61"s, "\xC3\xBE\x61"}, Decoding{""s, ""}));
 
 TEST(TextCodec, Utf16OutputKeepsEveryCodeUnitAndUtf8ReplacesLoneSurrogates) {
     const std::u16string text = {u'a', 0xD800, 0, 0xDC00, 0xD83D, 0xDE00, u'\r', u'\n'};

@@ -1,5 +1,7 @@
 #include "tests/support/FaultyFileSystem.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -175,6 +177,15 @@ IoResult FaultyFileSystem::removeFile(const std::string& path) {
 IoResult FaultyFileSystem::flushFolder(const std::string& path) {
     auto failure = failureOf(FileOperation::Flush, path);
     return failure ? *failure : FileSystem::flushFolder(path);
+}
+
+std::size_t forEachFailingCall(int errorNumber, const std::function<bool(const Fault&)>& attempt) {
+    for (std::size_t n = 0;; ++n) {
+        SCOPED_TRACE("call " + std::to_string(n) + " fails");
+        if (!attempt({n, {}, {}, errorNumber})) {
+            return n;
+        }
+    }
 }
 
 }  // namespace veltrano::test

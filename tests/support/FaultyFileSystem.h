@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -92,5 +93,9 @@ class FaultyFileSystem : public FileSystem {
     std::vector<FileCall> m_calls;
     std::size_t m_fired = 0;
 };
+
+// Runs `attempt` with a fault of `errorNumber` on its first call, then on its second, and so on,
+// until `attempt` says its fault hit no call; returns how many calls failed in turn.
+std::size_t forEachFailingCall(int errorNumber, const std::function<bool(const Fault&)>& attempt);
 
 }  // namespace veltrano::test

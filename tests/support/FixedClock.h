@@ -1,38 +1,25 @@
 #pragma once
 
 #include <string>
+#include <tuple>
 
 #include "platform/Clock.h"
 
 namespace veltrano::test {
 
-// A clock that stands still and formats like a German desktop: 04.12.2026 and 06:10:23.
+// A clock that stands still at 4 December 2026, 06:10:23 local time, and formats like a German
+// desktop: 04.12.2026 and 06:10:23.
 class FixedClock : public Clock {
   public:
-    // 4 December 2026, 06:10:23 local time.
-    FixedClock() { setLocal(2026, 12, 4, 6, 10, 23); }
-
-    ClockReading now() const override { return {local, secondsSinceMidnight}; }
-    std::string shortDate(const std::tm&) const override { return dateText; }
-    std::string longTime(const std::tm&) const override { return timeText; }
-    char decimalSeparator() const override { return separator; }
-
-    // Sets the calendar time of every reading.
-    void setLocal(int year, int month, int day, int hour, int minute, int second) {
-        local = std::tm{};
-        local.tm_year = year - 1900;
-        local.tm_mon = month - 1;
-        local.tm_mday = day;
-        local.tm_hour = hour;
-        local.tm_min = minute;
-        local.tm_sec = second;
+    ClockReading now() const override {
+        std::tm local{};
+        std::tie(local.tm_year, local.tm_mon, local.tm_mday, local.tm_hour, local.tm_min,
+                 local.tm_sec) = std::tuple(126, 11, 4, 6, 10, 23);
+        return {local, 22223.0};
     }
-
-    std::tm local{};
-    double secondsSinceMidnight = 22223.0;
-    std::string dateText = "04.12.2026";
-    std::string timeText = "06:10:23";
-    char separator = '.';
+    std::string shortDate(const std::tm&) const override { return "04.12.2026"; }
+    std::string longTime(const std::tm&) const override { return "06:10:23"; }
+    char decimalSeparator() const override { return '.'; }
 };
 
 }  // namespace veltrano::test

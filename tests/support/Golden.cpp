@@ -23,24 +23,17 @@ namespace {
 constexpr std::array<std::string_view, 7> kRouteHeadings{
     "text", "utf16", "world", "folder", "remove", "link-outside", "edit"};
 
-std::string unescaped(const std::string& line) {
-    std::string bytes;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line.compare(i, 2, "\\x") == 0 && i + 3 < line.size()) {
-            bytes.push_back(static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16)));
-            i += 3;
-        } else {
-            bytes.push_back(line[i]);
-        }
+std::string unescaped(std::string line) {
+    for (std::size_t at = line.find("\\x"); at != std::string::npos && at + 3 < line.size();
+         at = line.find("\\x", at + 1)) {
+        line.replace(at, 4, 1, static_cast<char>(std::stoi(line.substr(at + 2, 2), nullptr, 16)));
     }
-    return bytes;
+    return line;
 }
 
 WorldFileForm formNamed(const std::string& name) {
     for (int i = 0; i < kWorldFileForms; ++i) {
-        std::string known = nameOf(static_cast<WorldFileForm>(i));
-        std::replace(known.begin(), known.end(), ' ', '-');
-        if (name == known) {
+        if (replacedAll(nameOf(static_cast<WorldFileForm>(i)), " ", "-") == name) {
             return static_cast<WorldFileForm>(i);
         }
     }
@@ -91,18 +84,15 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
-std::string goldenPath(const std::string& relative) {
-    return std::string(VELTRANO_GOLDEN_DIR) + "/" + relative;
-}
-
 std::string readGolden(const std::string& relative) {
-    std::ifstream in(goldenPath(relative), std::ios::binary);
+    std::ifstream in(std::string(VELTRANO_GOLDEN_DIR) + "/" + relative, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::vector<std::string> goldenCases(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(goldenPath(folder))) {
+    for (const auto& entry :
+         fs::directory_iterator(std::string(VELTRANO_GOLDEN_DIR) + "/" + folder)) {
         if (entry.path().extension() == ".txt") {
             names.push_back(entry.path().stem().string());
         }

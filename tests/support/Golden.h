@@ -12,7 +12,6 @@
 namespace veltrano::test {
 
 // Expected texts live in tests/golden/, one file per case.
-std::string goldenPath(const std::string& relative);
 std::string readGolden(const std::string& relative);
 // The names of the case files (*.txt) in a folder of tests/golden/, sorted.
 std::vector<std::string> goldenCases(const std::string& folder);
