@@ -38,8 +38,14 @@ TEST(DesktopArguments, TakesOnlyTheExactOptionsAndNeverBoth) {
               0u);
 }
 
-// A run's date and time as the user's settings write them.
+// Noon of the runs' day, after both; a run's date and time as the user's settings write them.
 struct StampClock : FixedClock {
+    ClockReading now() const override {
+        ClockReading reading = FixedClock::now();
+        reading.local.tm_hour = 12;
+        reading.local.tm_min = reading.local.tm_sec = 0;
+        return reading;
+    }
     std::string shortDate(const std::tm& t) const override { return Clock::shortDate(t); }
     std::string longTime(const std::tm& t) const override { return Clock::longTime(t); }
 };
@@ -91,7 +97,6 @@ TEST_P(UndoCase, ShowsEndsAndLeavesTheRouteAsExpected) {
         }
     }
     StampClock clock;
-    clock.setLocal(2026, 12, 4, 12, 0, 0);
     UndoLastRun(*this, fileSystem, clock, route.path()).run();
     const std::string actual =
         m_log + route.readBytes("R.tit") + route.readBytes("R.tdb") + routeTree(route);
