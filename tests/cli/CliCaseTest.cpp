@@ -112,37 +112,16 @@ const std::initializer_list<std::string_view> kHeadings{
     "demo-route", "usable-route", "args",      "in-route",         "exit",      "stdout",
     "stdout-of",  "stderr",       "stderr-of", "stdout-line-ends", "unchanged", "tree"};
 
-// "@@ stdout-of <case> [reversed]" (or stderr-of): that output of another case, its lines in
-// reverse order when asked, with the section's edits, each from where the one before ended:
-// "= line" passes that line, "- line" takes it out, "+ line" puts one in.
+// "@@ stdout-of <case>" (or stderr-of): that output of another case.
 std::string outputOf(const GoldenSection& section) {
     const std::string stream = section.head.at(0).substr(0, 6);
-    std::vector<std::string> lines;
     for (const GoldenSection& base :
          caseSections("cli/" + section.head.at(1) + ".txt", kHeadings)) {
-        lines = base.head.at(0) == stream ? splitLines(base.lines) : lines;
-    }
-    if (section.head.size() > 2 && section.head[2] == "reversed") {
-        std::reverse(lines.begin(), lines.end());
-    }
-    auto at = lines.begin();
-    for (const std::string& edit : splitLines(section.lines)) {
-        const std::string line = edit.substr(std::min<std::size_t>(2, edit.size()));
-        if (edit[0] == '+') {
-            at = lines.insert(at, line) + 1;
-            continue;
+        if (base.head.at(0) == stream) {
+            return base.lines;
         }
-        at = std::find(at, lines.end(), line);
-        if (at == lines.end()) {
-            throw std::invalid_argument("no line to edit: " + edit);
-        }
-        at = edit[0] == '-' ? lines.erase(at) : at + 1;
     }
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\n";
-    }
-    return text;
+    throw std::invalid_argument("no " + stream + " in " + section.head.at(1));
 }
 
 class CliCase : public ::testing::TestWithParam<std::string> {};
