@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -109,20 +108,8 @@ std::string routeBytes(const TempRoute& route) {
 }
 
 const std::initializer_list<std::string_view> kHeadings{
-    "demo-route", "usable-route", "args",      "in-route",         "exit",      "stdout",
-    "stdout-of",  "stderr",       "stderr-of", "stdout-line-ends", "unchanged", "tree"};
-
-// "@@ stdout-of <case>" (or stderr-of): that output of another case.
-std::string outputOf(const GoldenSection& section) {
-    const std::string stream = section.head.at(0).substr(0, 6);
-    for (const GoldenSection& base :
-         caseSections("cli/" + section.head.at(1) + ".txt", kHeadings)) {
-        if (base.head.at(0) == stream) {
-            return base.lines;
-        }
-    }
-    throw std::invalid_argument("no " + stream + " in " + section.head.at(1));
-}
+    "demo-route", "usable-route",     "args",   "in-route",  "exit",
+    "stdout",     "stdout-line-ends", "stderr", "unchanged", "tree"};
 
 class CliCase : public ::testing::TestWithParam<std::string> {};
 
@@ -160,8 +147,7 @@ TEST_P(CliCase, ExitStatusAndOutputsOfTheCase) {
                       ends == "crlf" ? std::count(result.out.begin(), result.out.end(), '\n') : 0);
         } else if (kind.starts_with("stdout") || kind.starts_with("stderr")) {
             const std::string& actual = kind.starts_with("stdout") ? result.out : result.err;
-            const std::string expected = kind.ends_with("-of") ? outputOf(section) : section.lines;
-            EXPECT_TRUE(sameLines(expected, masked(actual, route.path()))) << kind;
+            EXPECT_TRUE(sameLines(section.lines, masked(actual, route.path()))) << kind;
         } else if (kind == "unchanged") {
             EXPECT_EQ(routeBytes(route), before) << "not a byte of the route may change";
         } else if (kind == "tree") {
