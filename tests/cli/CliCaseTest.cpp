@@ -41,24 +41,6 @@ std::string quoted(const std::string& word) {
 const std::string kChangeFolder = "cd ", kNothing = "/dev/null";
 #endif
 
-int started(const std::vector<std::string>& arguments, const std::string& folder,
-            const TempRoute& outputs) {
-    std::string command = (folder.empty() ? "" : kChangeFolder + quoted(folder) + " && ") +
-                          quoted(fs::absolute(VELTRANO_CLI_PATH).string());
-    for (const std::string& word : arguments) {
-        command += " " + quoted(word);
-    }
-    command += " < " + kNothing + " > " + quoted(outputs.pathOf("out")) + " 2> " +
-               quoted(outputs.pathOf("err"));
-#ifdef _WIN32
-    // cmd.exe takes off the first and the last quote of a line that starts with one.
-    return std::system(("\"" + command + "\"").c_str());
-#else
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-}
-
 struct CliResult {
     int exitStatus;  // -1 when it ended by a signal
     std::string out, err;
@@ -69,7 +51,20 @@ struct CliResult {
 // shell, cmd.exe on Windows.
 CliResult runCli(const std::vector<std::string>& arguments, const std::string& folder = "") {
     const TempRoute outputs;
-    const int status = started(arguments, folder, outputs);
+    std::string command = (folder.empty() ? "" : kChangeFolder + quoted(folder) + " && ") +
+                          quoted(fs::absolute(VELTRANO_CLI_PATH).string());
+    for (const std::string& word : arguments) {
+        command += " " + quoted(word);
+    }
+    command += " < " + kNothing + " > " + quoted(outputs.pathOf("out")) + " 2> " +
+               quoted(outputs.pathOf("err"));
+#ifdef _WIN32
+    // cmd.exe takes off the first and the last quote of a line that starts with one.
+    const int status = std::system(("\"" + command + "\"").c_str());
+#else
+    const int ended = std::system(command.c_str());
+    const int status = WIFEXITED(ended) ? WEXITSTATUS(ended) : -1;
+#endif
     return {status, outputs.readBytes("out"), outputs.readBytes("err")};
 }
 

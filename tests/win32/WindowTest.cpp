@@ -47,18 +47,11 @@ std::wstring textOf(HWND window) {
     return text;
 }
 
-// The control anywhere inside the window (buttons sit inside their frames).
+// The control in the window, inside its frame where it has one.
 HWND control(HWND window, ControlId id) {
-    std::pair<int, HWND> search{NativeControlId::of(id), nullptr};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto& [wanted, found] = *reinterpret_cast<std::pair<int, HWND>*>(data);
-            found = GetDlgCtrlID(child) == wanted ? child : nullptr;
-            return found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    const ControlDesign& design = ControlTable::control(id);
+    return GetDlgItem(design.onWindow() ? window : control(window, design.parent),
+                      NativeControlId::of(id));
 }
 
 // The resolution Wine gives the programs started while this lives (the user's LogPixels), then
@@ -130,11 +123,16 @@ DWORD exitStatus(PROCESS_INFORMATION& process) {
     return status;
 }
 
-// Enter in the language window (English), OK on the notice: the main window.
-HWND throughStartUp() {
-    HWND language = waitFor([] { return FindWindowW(L"VeltranoLanguage", kCaption); });
-    EXPECT_NE(language, nullptr);
+// Enter in the language window: English.
+void answerLanguageWindow() {
+    HWND language = waitFor([] { return FindWindowW(L"VeltranoLanguage", nullptr); });
+    ASSERT_NE(language, nullptr);
     PostMessageW(control(language, ControlId::frmLang_cmbLang), WM_KEYDOWN, VK_RETURN, 0);
+}
+
+// The language window answered, OK on the notice: the main window.
+HWND throughStartUp() {
+    answerLanguageWindow();
     HWND notice = waitFor([] { return FindWindowW(L"#32770", L"Veltrano"); });
     EXPECT_NE(notice, nullptr);
     PostMessageW(notice, WM_COMMAND, IDOK, 0);
@@ -243,9 +241,8 @@ TEST(WindowTest, UndoLastRunAnsweredWithEnterLeavesTheTrackFilesAsBeforeTheRun) 
     ASSERT_EQ(exitStatus(cli), 0u);
 
     PROCESS_INFORMATION process = start(route, L"veltrano.exe --undo-last-run");
-    HWND window = waitFor([] { return FindWindowW(L"VeltranoLanguage", nullptr); });
-    ASSERT_NE(window, nullptr);
-    PostMessageW(control(window, ControlId::frmLang_cmbLang), WM_KEYDOWN, VK_RETURN, 0);
+    answerLanguageWindow();
+    HWND window = nullptr;
     // The question, then the outcome, once each shows: Enter presses its default button, Yes,
     // then OK.
     for (int box = 0; box < 2; ++box) {
