@@ -94,10 +94,8 @@ std::vector<std::string> arguments(const std::vector<std::string>& head, const s
 // Every entry of the route with the bytes of its files.
 std::string routeBytes(const TempRoute& route) {
     std::string all = routeTree(route);
-    for (const auto& entry : fs::recursive_directory_iterator(route.path())) {
-        all += entry.is_regular_file()
-                   ? route.readBytes(entry.path().lexically_relative(route.path()).string())
-                   : "";
+    for (const std::string& entry : splitLines(all)) {
+        all += fs::is_regular_file(route.pathOf(entry)) ? route.readBytes(entry) : "";
     }
     return all;
 }
