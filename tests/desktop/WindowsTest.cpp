@@ -2,6 +2,7 @@
 
 #include <complex>
 #include <filesystem>
+#include <map>
 #include <numbers>
 #include <thread>
 #include <utility>
@@ -187,6 +188,20 @@ TEST_F(DesktopWindows, HelpWindowIsMadeOnceAndLoadsAgainAfterItWasClosed) {
     window.click(cmdHelp);
     EXPECT_TRUE(window.helpWindow()->loaded());
     expectGolden("HelpWindow", logFrom(0));
+}
+
+// Each id finds its own row. Only controls that can take the focus have a turn in the tab order,
+// and each window's turns run 0, 1, 2, ... in the order of its rows, the order the fronts make
+// them in. Only timers have an interval.
+TEST(ControlTable, RowsFindTheirIdsAndEachWindowsTabTurnsRunInTheOrderOfItsRows) {
+    std::map<WindowId, int> next;
+    for (const ControlDesign& row : ControlTable::controls()) {
+        EXPECT_EQ(&ControlTable::control(row.id), &row) << row.name;
+        const bool focusable = row.kind != ControlKind::Label && row.kind != ControlKind::Image &&
+                               row.kind != ControlKind::Timer;
+        EXPECT_EQ(row.tabIndex, focusable ? next[row.window]++ : -1) << row.name;
+        EXPECT_TRUE(row.kind == ControlKind::Timer || row.interval == 0) << row.name;
+    }
 }
 
 // The first frame stands unturned like the icon; each next turns on by the same step, the fourth

@@ -12,7 +12,6 @@
 #include <string>
 #include <thread>
 #include <tuple>
-#include <vector>
 
 #include "desktop/ControlTable.h"
 #include "desktop/DesktopArguments.h"
@@ -172,18 +171,15 @@ TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuit
     ASSERT_NE(main, nullptr);
     expectLaidOut(main, dpi);
 
-    // Tab walks the controls that take the focus in the order of their rows, the order the
-    // fronts make them in, frames included, and round again.
-    std::vector<ControlId> turns;
-    for (const ControlDesign& design : ControlTable::controls()) {
-        if (design.window == WindowId::frmHaupt && design.tabIndex >= 0) {
-            turns.push_back(design.id);
-        }
-    }
+    // Tab walks the design's tab order, frames included, and round again.
+    const int stops = static_cast<int>(
+        std::ranges::count_if(ControlTable::controls(), [](const ControlDesign& design) {
+            return design.window == WindowId::frmHaupt && design.tabIndex >= 0;
+        }));
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
     HWND focused = GetGUIThreadInfo(process.dwThreadId, &info) ? info.hwndFocus : nullptr;
-    for (std::size_t step = 0, at = turns.size(); step <= turns.size(); ++step) {
+    for (int step = 0, previous = -1; step <= stops; ++step) {
         PostMessageW(focused != nullptr ? focused : main, WM_KEYDOWN, VK_TAB, 0);
         focused = waitFor([&, before = focused] {
             GetGUIThreadInfo(process.dwThreadId, &info);
@@ -192,10 +188,9 @@ TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuit
         });
         const std::optional<ControlId> id = NativeControlId::control(GetDlgCtrlID(focused));
         ASSERT_TRUE(id) << step;
-        const auto turn = static_cast<std::size_t>(std::ranges::find(turns, *id) - turns.begin());
-        EXPECT_TRUE(at == turns.size() || turn == (at + 1) % turns.size())
-            << ControlTable::control(*id).name;
-        at = turn;
+        const ControlDesign& design = ControlTable::control(*id);
+        EXPECT_TRUE(previous < 0 || design.tabIndex == (previous + 1) % stops) << design.name;
+        previous = design.tabIndex;
     }
 
     // Space on the run button is a click, and a click starts nothing; the release does.
