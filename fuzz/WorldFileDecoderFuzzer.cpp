@@ -47,8 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool lengthSuffices = length >= rest.size();
     const std::optional<std::string> decoded =
         WorldFileDecoder::decode(file.substr(0, kHeader + kept));
-    const bool text = rest.substr(0, 8) == "JINX0w0t";
-    if (whole && lengthSuffices && text) {
+    if (whole && lengthSuffices && rest.substr(0, 8) == "JINX0w0t") {
         FUZZ_CHECK(decoded.has_value());
         FUZZ_CHECK(WorldFileDecoder::itemText(*decoded) ==
                    u"SIMISA@@@@@@@@@@" + TextCodec::decodeWindows1252(rest));
@@ -57,8 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (rest.substr(0, 8) == "JINX0w0b") {
         FUZZ_CHECK(decoded == WorldFileDecoder::decode("SIMISA@@@@@@@@@@" + std::string(rest)));
     }
-    if (decoded) {
-        FUZZ_CHECK(decoded->substr(0, 24) == "SIMISA@@@@@@@@@@JINX0w0t");
-    }
+    FUZZ_CHECK(!decoded || decoded->substr(0, 24) == "SIMISA@@@@@@@@@@JINX0w0t");
     return 0;
 }
