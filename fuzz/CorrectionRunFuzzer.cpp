@@ -24,24 +24,15 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::vector<std::string_view> parts(std::string_view input) {
-    constexpr std::string_view kSeparator = "\n====\n";
-    std::vector<std::string_view> result;
-    for (std::size_t cut; (cut = input.find(kSeparator)) != std::string_view::npos;) {
-        result.push_back(input.substr(0, cut));
-        input.remove_prefix(cut + kSeparator.size());
-    }
-    result.push_back(input);
-    return result;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::vector<std::string_view> pieces =
-        parts(std::string_view(reinterpret_cast<const char*>(data), size));
+    constexpr std::string_view kSeparator = "\n====\n";
+    std::vector<std::string_view> pieces;
+    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    for (std::size_t cut; (cut = rest.find(kSeparator)) != std::string_view::npos;
+         rest.remove_prefix(cut + kSeparator.size())) {
+        pieces.push_back(rest.substr(0, cut));
+    }
+    pieces.push_back(rest);
     if (pieces.size() < 2 || pieces[0].empty()) {
         return 0;
     }

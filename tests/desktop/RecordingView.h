@@ -89,17 +89,15 @@ class Recorder : public View {
         for (const ControlDesign& design : ControlTable::controls()) {
             Shown& was = m_written[slot(design.id)];
             const Shown& is = m_shown[slot(design.id)];
-            const std::string control = m_name + "." + design.name;
-            if (is.enabled != was.enabled) {
-                m_log.push_back(control + (is.enabled ? " enabled 1" : " enabled 0"));
-            }
-            if (is.visible != was.visible) {
-                m_log.push_back(control + (is.visible ? " visible 1" : " visible 0"));
-            }
-            if (is.left != was.left || is.top != was.top) {
-                m_log.push_back(control + " position " + std::to_string(is.left) + "," +
-                                std::to_string(is.top));
-            }
+            const auto show = [&](bool changed, const std::string& what) {
+                if (changed) {
+                    m_log.push_back(m_name + "." + design.name + " " + what);
+                }
+            };
+            show(is.enabled != was.enabled, "enabled " + std::to_string(is.enabled));
+            show(is.visible != was.visible, "visible " + std::to_string(is.visible));
+            show(is.left != was.left || is.top != was.top,
+                 "position " + std::to_string(is.left) + "," + std::to_string(is.top));
             was = is;
         }
     }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
+#include <complex>
 #include <filesystem>
 #include <map>
 #include <numbers>
@@ -205,19 +204,15 @@ TEST(ControlTable, RowsFindTheirIdsAndEachWindowsTabTurnsRunInTheOrderOfItsRows)
     }
 }
 
-// The first frame stands unturned like the icon; each next turns on by the same angle, the fourth
+// The first frame stands unturned like the icon; each next turns on by the same step, the fourth
 // to the first included, so the wheel turns evenly (turned by a spoke's angle it looks the same).
 TEST(BusyWheel, FramesTurnEvenlyFromTheUnturnedFirstSixSpokesFromHubToRimInsideTheMargin) {
-    const auto stepAfter = [](int frame) {
-        const double step = WheelGeometry::turnOfFrame(frame % WheelGeometry::kFrameCount + 1) -
-                            WheelGeometry::turnOfFrame(frame);
-        return std::fmod(step + 360.0, 360.0 / WheelGeometry::kSpokes);
-    };
+    const double step = WheelGeometry::turnOfFrame(2);
     EXPECT_EQ(WheelGeometry::turnOfFrame(1), 0.0);
-    EXPECT_GT(stepAfter(1), 0.0);
-    for (int frame = 2; frame <= WheelGeometry::kFrameCount; ++frame) {
-        EXPECT_NEAR(stepAfter(frame), stepAfter(1), 1e-9) << frame;
+    for (int frame = 3; frame <= WheelGeometry::kFrameCount; ++frame) {
+        EXPECT_NEAR(WheelGeometry::turnOfFrame(frame), (frame - 1) * step, 1e-9) << frame;
     }
+    EXPECT_NEAR(WheelGeometry::kFrameCount * step, 360.0 / WheelGeometry::kSpokes, 1e-9);
     // Six spokes evenly round from the hub to the rim, turned as asked, the rim inside the margin.
     const WheelGeometry wheel(30, 29, 1.0, 15.0, 1.5);
     EXPECT_LE(wheel.rimRadius + wheel.rimWidth / 2, 29 / 2.0 - 1.0);
@@ -225,11 +220,9 @@ TEST(BusyWheel, FramesTurnEvenlyFromTheUnturnedFirstSixSpokesFromHubToRimInsideT
         const WheelGeometry::Spoke& spoke = wheel.spokes[static_cast<std::size_t>(i)];
         for (const auto& [end, radius] :
              {std::pair{spoke.hubEnd, wheel.hubRadius}, std::pair{spoke.rimEnd, wheel.rimRadius}}) {
-            const double dx = end.x - wheel.centre.x;
-            const double dy = end.y - wheel.centre.y;
-            EXPECT_NEAR(std::hypot(dx, dy), radius, 1e-9) << "spoke " << i;
-            const double degrees = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
-            EXPECT_NEAR(std::fmod(degrees + 720.0, 360.0), 15.0 + 60.0 * i, 1e-9) << "spoke " << i;
+            const std::complex<double> ray(end.x - wheel.centre.x, end.y - wheel.centre.y);
+            const double turn = (15.0 + 60.0 * i) * std::numbers::pi / 180;
+            EXPECT_LT(std::abs(ray - std::polar(radius, turn)), 1e-9) << "spoke " << i;
         }
     }
 }

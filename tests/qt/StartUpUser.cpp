@@ -1,5 +1,5 @@
 // Loaded into the started veltrano (LD_PRELOAD), a user of its start-up: it writes each window
-// that comes up to stderr ("window: " and its name, or its class and title when it has none),
+// that comes up to stderr ("window: " and its name),
 // answers a modal window with its first button and, in the main window, quits.
 
 #include <QApplication>
@@ -22,11 +22,7 @@ void answerWhatComesUp() {
         return;
     }
     last = window;
-    const QString name =
-        window->objectName().isEmpty()
-            ? QString::fromLatin1(window->metaObject()->className()) + " " + window->windowTitle()
-            : window->objectName();
-    std::fprintf(stderr, "window: %s\n", name.toUtf8().constData());
+    std::fprintf(stderr, "window: %s\n", window->objectName().toUtf8().constData());
     auto* button = window->objectName() == "frmHaupt" ? window->findChild<QPushButton*>("cmdQuit")
                                                       : window->findChild<QPushButton*>();
     if (button != nullptr) {

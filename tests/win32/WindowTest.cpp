@@ -12,7 +12,6 @@
 #include <string>
 #include <thread>
 #include <tuple>
-#include <vector>
 
 #include "desktop/ControlTable.h"
 #include "desktop/DesktopArguments.h"
@@ -48,18 +47,11 @@ std::wstring textOf(HWND window) {
     return text;
 }
 
-// The control anywhere inside the window (buttons sit inside their frames).
+// The control in the window, inside its frame where it has one.
 HWND control(HWND window, ControlId id) {
-    std::pair<int, HWND> search{NativeControlId::of(id), nullptr};
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto& [wanted, found] = *reinterpret_cast<std::pair<int, HWND>*>(data);
-            found = GetDlgCtrlID(child) == wanted ? child : nullptr;
-            return found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    const ControlDesign& design = ControlTable::control(id);
+    return GetDlgItem(design.onWindow() ? window : control(window, design.parent),
+                      NativeControlId::of(id));
 }
 
 // The resolution Wine gives the programs started while this lives (the user's LogPixels), then
@@ -74,9 +66,9 @@ struct ScreenResolution {
     }
 };
 
-// The main window's client area is 16,920 x 11,820 twips at the resolution, it opens with its
-// caption on the work area, and no shown control overlaps another (but the route path label
-// under Help, as designed). At 96 dpi each control stands at its design place, 15 twips a pixel.
+// The main window's client area is 16,920 x 11,820 twips at the resolution and it opens with its
+// caption on the work area. Each control shows as designed, at its design place in the pixels
+// of the resolution (a twip is 1/1440 inch), and a pixel short at most where one is cut.
 void expectLaidOut(HWND main, int dpi) {
     const auto [width, height, slack] =
         dpi == 96 ? std::tuple{1128, 788, 0} : std::tuple{1692, 1182, 3};
@@ -88,7 +80,10 @@ void expectLaidOut(HWND main, int dpi) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(main, &outer);
     EXPECT_TRUE(outer.left >= work.left && outer.top >= work.top);
-    std::vector<std::pair<const ControlDesign*, RECT>> shown;
+    const auto at = [dpi](long pixels, int twips) {
+        const double exact = twips * dpi / 1440.0;
+        return pixels <= exact && pixels > exact - 1;
+    };
     for (const ControlDesign& design : ControlTable::controls()) {
         if (design.window != WindowId::frmHaupt || design.kind == ControlKind::Timer) {
             continue;
@@ -97,25 +92,12 @@ void expectLaidOut(HWND main, int dpi) {
         RECT place{};
         GetWindowRect(native, &place);
         EXPECT_EQ(IsWindowVisible(native) != FALSE, design.visible) << design.name;
-        for (const auto& [other, otherPlace] : shown) {
-            RECT common{};
-            const bool nested = design.parent == other->id || other->parent == design.id;
-            const bool designed =
-                design.id == ControlId::cmdHelp && other->id == ControlId::lblCopyPfad;
-            EXPECT_TRUE(nested || designed || !IntersectRect(&common, &place, &otherPlace))
-                << design.name << " overlaps " << other->name;
-        }
-        if (design.visible) {
-            shown.emplace_back(&design, place);
-        }
         MapWindowPoints(HWND_DESKTOP, GetParent(native), reinterpret_cast<POINT*>(&place), 2);
         const TwipsRect& twips = design.place;
-        if (dpi == 96) {
-            EXPECT_EQ(place.left, twipsToPixels(twips.left)) << design.name;
-            EXPECT_EQ(place.top, twipsToPixels(twips.top)) << design.name;
-            EXPECT_EQ(place.right - place.left, twipsToPixels(twips.width)) << design.name;
-            EXPECT_EQ(place.bottom - place.top, twipsToPixels(twips.height)) << design.name;
-        }
+        EXPECT_TRUE(at(place.left, twips.left) && at(place.top, twips.top) &&
+                    at(place.right - place.left, twips.width) &&
+                    at(place.bottom - place.top, twips.height))
+            << design.name << " at " << place.left << "," << place.top;
     }
 }
 
@@ -141,11 +123,16 @@ DWORD exitStatus(PROCESS_INFORMATION& process) {
     return status;
 }
 
-// Enter in the language window (English), OK on the notice: the main window.
-HWND throughStartUp() {
-    HWND language = waitFor([] { return FindWindowW(L"VeltranoLanguage", kCaption); });
-    EXPECT_NE(language, nullptr);
+// Enter in the language window: English.
+void answerLanguageWindow() {
+    HWND language = waitFor([] { return FindWindowW(L"VeltranoLanguage", nullptr); });
+    ASSERT_NE(language, nullptr);
     PostMessageW(control(language, ControlId::frmLang_cmbLang), WM_KEYDOWN, VK_RETURN, 0);
+}
+
+// The language window answered, OK on the notice: the main window.
+HWND throughStartUp() {
+    answerLanguageWindow();
     HWND notice = waitFor([] { return FindWindowW(L"#32770", L"Veltrano"); });
     EXPECT_NE(notice, nullptr);
     PostMessageW(notice, WM_COMMAND, IDOK, 0);
@@ -213,10 +200,7 @@ TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuit
     const std::wstring protocol = runRoute(main);
     EXPECT_EQ(protocol.find(L"--- START"), protocol.rfind(L"--- START")) << "one run only";
     EXPECT_EQ(protocol.find(L'\t'), std::wstring::npos) << "Tab is no input for the box";
-    EXPECT_NE(protocol.find(L"6 pickups found in tdb file.\r\n"), std::wstring::npos);
-    EXPECT_NE(protocol.find(L"changed to PickupTrItemData ( 30000 00000380 )"), std::wstring::npos);
     EXPECT_EQ(protocol.find(L"in w-005678+014566.w with") != std::wstring::npos, readsAll);
-    EXPECT_EQ(protocol.find(L"is compressed") == std::wstring::npos, readsAll);
     EXPECT_EQ(route.list("_Saved_tdb_und_tit_files_before_pickup_correction").size(), 2u);
 
     // The animation timer has stopped: for a second the later frames stay hidden.
@@ -244,6 +228,33 @@ TEST(WindowTest, AnUnknownArgumentShowsTheUsageAndEndsWithStatus64) {
                  FindWindowW(L"VeltranoMain", nullptr));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(exitStatus(process), 64u);
+}
+
+// After a run, --undo-last-run answered with Enter at every window, as a user does, leaves the
+// track files as before the run.
+TEST(WindowTest, UndoLastRunAnsweredWithEnterLeavesTheTrackFilesAsBeforeTheRun) {
+    test::TempRoute route;
+    fs::copy(VELTRANO_DEMO_ROUTE, route.path(), fs::copy_options::recursive);
+    const std::string tdb = route.readBytes("Demo.tdb"), tit = route.readBytes("Demo.tit");
+    PROCESS_INFORMATION cli = start(route, L"veltrano-cli.exe", VELTRANO_CLI_EXE_PATH);
+    ASSERT_EQ(exitStatus(cli), 0u);
+
+    PROCESS_INFORMATION process = start(route, L"veltrano.exe --undo-last-run");
+    answerLanguageWindow();
+    HWND window = nullptr;
+    // The question, then the outcome, once each shows: Enter presses its default button, Yes,
+    // then OK.
+    for (int box = 0; box < 2; ++box) {
+        window = waitFor([before = window] {
+            HWND found = FindWindowW(L"#32770", L"Veltrano");
+            return found != before && IsWindowVisible(found) ? found : nullptr;
+        });
+        ASSERT_NE(window, nullptr) << "box " << box;
+        PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+    }
+    EXPECT_EQ(exitStatus(process), 0u);
+    EXPECT_EQ(route.readBytes("Demo.tdb"), tdb);
+    EXPECT_EQ(route.readBytes("Demo.tit"), tit);
 }
 
 }  // namespace window_test
