@@ -6,27 +6,19 @@
 
 #include "app/RouteFolderCheck.h"
 #include "engine/Protocol.h"
-#include "engine/RunHost.h"
+#include "engine/WindowlessRunHost.h"
 
 namespace veltrano {
 
 // Hosts a correction run in a terminal. The status line is drawn as one live line on the error
 // stream when that is a terminal; otherwise it is only remembered.
-class TerminalRunHost : public RunHost {
+class TerminalRunHost : public WindowlessRunHost {
   public:
     // A restore draws no status line and reads no option: it needs neither flag.
     TerminalRunHost(RouteFolderCheck& routeFolderCheck, std::ostream& errorStream,
                     bool changeAll = false, bool liveStatusLine = false);
 
     void setStatusLine(const std::u16string& text) override;
-    // A host serves one run and has no box to keep an earlier protocol in: the run starts a
-    // fresh one, and its Protocol object is read once, at the end.
-    std::u16string protocolBoxText() override { return {}; }
-    void showProtocol(const Protocol&) override {}
-    void yieldToEvents() override {}
-    void setAnimationInterval(int) override {}
-    void setBusyPointer(bool) override {}
-    void repaint() override {}
     int changeAllValue() override { return m_changeAll ? 1 : 0; }
     bool checkRouteFolderSilently() override;
 

@@ -8,8 +8,8 @@
 #include "app/FolderListing.h"
 #include "app/RouteFolderCheck.h"
 #include "engine/BackupCatalogue.h"
-#include "engine/RunHost.h"
 #include "engine/RunState.h"
+#include "engine/WindowlessRunHost.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 
@@ -22,7 +22,7 @@ class UndoLastRunView;
 // backup folders (both languages') and its track files. Yes puts the files back as a restore
 // of that run does, the current files backed up first; the outcome is shown in a message box.
 // The program ends with the exit status veltrano-cli would give.
-class UndoLastRun : private RunHost {
+class UndoLastRun : private WindowlessRunHost {
   public:
     // With the real file system and clock, on the folder the program was started in.
     explicit UndoLastRun(UndoLastRunView& view);
@@ -47,15 +47,7 @@ class UndoLastRun : private RunHost {
     static std::u16string filled(
         std::u16string text, const std::vector<std::pair<std::u16string, std::u16string>>& parts);
 
-    // --- RunHost: the restore runs without a window to show its protocol in -----------------
-    void setStatusLine(const std::u16string&) override {}
-    std::u16string protocolBoxText() override { return {}; }
-    void showProtocol(const Protocol&) override {}
-    void yieldToEvents() override {}
-    void setAnimationInterval(int) override {}
-    void setBusyPointer(bool) override {}
-    void repaint() override {}
-    int changeAllValue() override { return 0; }
+    // The restore runs without a window to show its protocol in.
     bool checkRouteFolderSilently() override;
 
     UndoLastRunView& m_view;

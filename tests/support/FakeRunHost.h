@@ -4,8 +4,8 @@
 
 #include "app/FolderListing.h"
 #include "app/RouteFolderCheck.h"
-#include "engine/RunHost.h"
 #include "engine/RunState.h"
+#include "engine/WindowlessRunHost.h"
 #include "platform/FileSystem.h"
 #include "tests/support/RecordingProgramControl.h"
 
@@ -14,7 +14,7 @@ namespace veltrano::test {
 // A RunHost without a window. Its protocol box behaves like the real one: it holds what was last
 // shown, unless a test puts text in by hand. The silent route check is the real one, with its
 // messages recorded.
-class FakeRunHost : public RunHost {
+class FakeRunHost : public WindowlessRunHost {
   public:
     FakeRunHost(RunState& state, FileSystem& fileSystem)
         : listing(fileSystem), check(state, listing, fileSystem, program) {}
@@ -22,10 +22,6 @@ class FakeRunHost : public RunHost {
     void setStatusLine(const std::u16string& text) override { statusLine = text; }
     std::u16string protocolBoxText() override { return boxText; }
     void showProtocol(const Protocol& protocol) override { boxText = protocol.text(); }
-    void yieldToEvents() override {}
-    void setAnimationInterval(int /*milliseconds*/) override {}
-    void setBusyPointer(bool /*busy*/) override {}
-    void repaint() override {}
     int changeAllValue() override { return changeAll; }
     bool checkRouteFolderSilently() override { return check.subCheckRouteFolder(false); }
 
