@@ -237,13 +237,20 @@ HelpWindowView& frmHaupt::createHelpWindow(HelpWindow& window) {
 }
 
 void frmHaupt::showMessage(const std::u16string& text) {
+    askInBox(text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton frmHaupt::askInBox(const std::u16string& text,
+                                               QMessageBox::StandardButtons buttons,
+                                               QMessageBox::StandardButton defaultButton) {
     // No parent: at start-up the main window is not visible yet, so the box centres on the
     // screen and blocks the whole program.
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Veltrano"),
-                    QString::fromStdU16String(text), QMessageBox::Ok);
+                    QString::fromStdU16String(text), buttons);
     box.setObjectName(QStringLiteral("msgVeltrano"));
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 void frmHaupt::endProgram(int exitStatus) {

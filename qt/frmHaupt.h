@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -30,6 +31,11 @@ class frmHaupt : public QWidget, public QtControlView<MainWindowView> {
     // Flushes what the C library still buffers and ends the process with `exitStatus`, without
     // running any exit handler or destructor.
     static void endProcessNow(int exitStatus);
+    // The program's message box (caption Veltrano, no icon, plain text) with `buttons`, Enter
+    // pressing `defaultButton`; the answer is the button pressed.
+    static QMessageBox::StandardButton askInBox(const std::u16string& text,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton);
 
     // --- MainWindowView --------------------------------------------------------------------
     void setWindowCaption(const std::u16string& caption) override;

@@ -14,18 +14,6 @@
 
 namespace {
 
-// A box without a parent, centred on the screen; the answer is the button pressed.
-QMessageBox::StandardButton askInBox(const std::u16string& text,
-                                     QMessageBox::StandardButtons buttons,
-                                     QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Veltrano"),
-                    QString::fromStdU16String(text), buttons);
-    box.setObjectName(QStringLiteral("msgVeltrano"));
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
-}
-
 // The windows of an undo: the language window, the question and the outcome.
 class UndoDialogs : public veltrano::UndoLastRunView {
   public:
@@ -34,11 +22,11 @@ class UndoDialogs : public veltrano::UndoLastRunView {
         window.show(language);
     }
     bool askYesNo(const std::u16string& text) override {
-        return askInBox(text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-               QMessageBox::Yes;
+        return veltrano::frmHaupt::askInBox(text, QMessageBox::Yes | QMessageBox::No,
+                                            QMessageBox::Yes) == QMessageBox::Yes;
     }
     void showMessage(const std::u16string& text) override {
-        askInBox(text, QMessageBox::Ok, QMessageBox::Ok);
+        veltrano::frmHaupt::askInBox(text, QMessageBox::Ok, QMessageBox::Ok);
     }
     void endProgram(int exitStatus) override { veltrano::frmHaupt::endProcessNow(exitStatus); }
 };
@@ -56,7 +44,8 @@ int main(int argc, char* argv[]) {
     const std::optional<veltrano::DesktopArguments> arguments =
         veltrano::DesktopArguments::parse(veltrano::CommandLine::arguments(argc, argv));
     if (!arguments) {
-        askInBox(veltrano::DesktopArguments::usage(u"veltrano"), QMessageBox::Ok, QMessageBox::Ok);
+        veltrano::frmHaupt::askInBox(veltrano::DesktopArguments::usage(u"veltrano"),
+                                     QMessageBox::Ok, QMessageBox::Ok);
         return veltrano::ExitStatus::kBadCommandLine;
     }
     // Windows come and go during start-up before the main window shows; none of them ends it.
