@@ -1,12 +1,12 @@
 #include "desktop/UndoLastRun.h"
 
-#include <ctime>
 #include <filesystem>
 
 #include "app/ExitStatus.h"
 #include "desktop/LanguageWindow.h"
 #include "desktop/UndoCaptions.h"
 #include "desktop/UndoLastRunView.h"
+#include "engine/BackupCopyName.h"
 #include "engine/BackupFolders.h"
 #include "engine/RunContext.h"
 #include "engine/TrackFileRestore.h"
@@ -14,23 +14,6 @@
 #include "platform/TextCodec.h"
 
 namespace veltrano {
-
-namespace {
-
-// The local time a stamp "yymmdd-hhmmss" stands for.
-std::tm timeOfStamp(const std::string& stamp) {
-    const auto number = [&stamp](std::size_t at) { return std::stoi(stamp.substr(at, 2)); };
-    std::tm local{};
-    local.tm_year = 100 + number(0);
-    local.tm_mon = number(2) - 1;
-    local.tm_mday = number(4);
-    local.tm_hour = number(7);
-    local.tm_min = number(9);
-    local.tm_sec = number(11);
-    return local;
-}
-
-}  // namespace
 
 UndoLastRun::UndoLastRun(UndoLastRunView& view)
     : UndoLastRun(view, std::make_unique<FileSystem>(), std::make_unique<Clock>()) {}
@@ -102,7 +85,7 @@ int UndoLastRun::undoNewestRun() {
 }
 
 std::u16string UndoLastRun::aboutRun(const char16_t* text, const BackupRun& run) const {
-    const std::tm local = timeOfStamp(run.stamp());
+    const std::tm local = BackupCopyName::localTimeOf(run.stamp());
     std::u16string files;
     for (const std::optional<BackupCopy>* copy : {&run.tit, &run.tdb}) {
         if (*copy) {

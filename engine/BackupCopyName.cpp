@@ -25,6 +25,17 @@ std::string BackupCopyName::stampOf(const ClockReading& reading) {
     return Clock::yymmdd(reading.local) + "-" + Clock::hhmmss(reading.local);
 }
 
+std::tm BackupCopyName::localTimeOf(std::string_view stamp) {
+    std::tm local{};
+    local.tm_year = 100 + number(stamp, 0);
+    local.tm_mon = number(stamp, 2) - 1;
+    local.tm_mday = number(stamp, 4);
+    local.tm_hour = number(stamp, 7);
+    local.tm_min = number(stamp, 9);
+    local.tm_sec = number(stamp, 11);
+    return local;
+}
+
 bool BackupCopyName::isStamp(std::string_view text) {
     if (text.size() != 2 * kFieldLength + 1 || text[kFieldLength] != '-' ||
         !isDigits(text.substr(0, kFieldLength)) || !isDigits(text.substr(kFieldLength + 1))) {

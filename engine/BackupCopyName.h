@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,8 @@ class BackupCopyName {
 
     // The stamp of one clock reading, in local time.
     static std::string stampOf(const ClockReading& reading);
+    // The local time a stamp (isStamp()) stands for: the reverse of stampOf().
+    static std::tm localTimeOf(std::string_view stamp);
     // "yymmdd-hhmmss" with a real month, day, hour, minute and second.
     static bool isStamp(std::string_view text);
     // `name` read as a copy of the .tit or .tdb of `routeId`; none when it is another file.
