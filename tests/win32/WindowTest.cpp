@@ -36,6 +36,17 @@ constexpr const wchar_t* kCaption = L"Veltrano Tq\u00a9 V 1.4.2";
     return nullptr;
 }
 
+// The top-level window of the class and caption, other than `before`, once it shows: it is made
+// before its controls and shown after them, so a key posted earlier could go to a control not
+// made yet.
+[[nodiscard]] HWND waitForShown(const wchar_t* className, const wchar_t* caption,
+                                HWND before = nullptr) {
+    return waitFor([=] {
+        HWND window = FindWindowW(className, caption);
+        return window != before && IsWindowVisible(window) ? window : nullptr;
+    });
+}
+
 // A window's text through WM_GETTEXT: GetWindowText reads no control of another process.
 std::wstring textOf(HWND window) {
     DWORD_PTR length = 0;
@@ -101,31 +112,34 @@ void expectLaidOut(HWND main, int dpi) {
     }
 }
 
-// `program` started in the route folder; veltrano.exe unless told.
-PROCESS_INFORMATION start(const test::TempRoute& route, std::wstring commandLine,
-                          const char* program = VELTRANO_EXE_PATH) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    EXPECT_TRUE(CreateProcessW(fs::path(program).c_str(), commandLine.data(), nullptr, nullptr,
-                               FALSE, 0, nullptr, fs::path(route.path()).c_str(), &startup,
-                               &process));
-    return process;
-}
-
-DWORD exitStatus(PROCESS_INFORMATION& process) {
-    DWORD status = 999;
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
-    GetExitCodeProcess(process.hProcess, &status);
-    TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return status;
-}
+// `program` started in the route folder; veltrano.exe unless told. A test that stops early ends
+// it, so no window is left waiting for a key that never comes.
+struct Started : PROCESS_INFORMATION {
+    Started(const test::TempRoute& route, std::wstring commandLine,
+            const char* program = VELTRANO_EXE_PATH)
+        : PROCESS_INFORMATION{} {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        EXPECT_TRUE(CreateProcessW(fs::path(program).c_str(), commandLine.data(), nullptr, nullptr,
+                                   FALSE, 0, nullptr, fs::path(route.path()).c_str(), &startup,
+                                   this));
+    }
+    ~Started() {
+        TerminateProcess(hProcess, 1);
+        CloseHandle(hThread);
+        CloseHandle(hProcess);
+    }
+    DWORD exitStatus() {
+        DWORD status = 999;
+        EXPECT_EQ(WaitForSingleObject(hProcess, 20000), WAIT_OBJECT_0);
+        GetExitCodeProcess(hProcess, &status);
+        return status;
+    }
+};
 
 // Enter in the language window: English.
 void answerLanguageWindow() {
-    HWND language = waitFor([] { return FindWindowW(L"VeltranoLanguage", nullptr); });
+    HWND language = waitForShown(L"VeltranoLanguage", nullptr);
     ASSERT_NE(language, nullptr);
     PostMessageW(control(language, ControlId::frmLang_cmbLang), WM_KEYDOWN, VK_RETURN, 0);
 }
@@ -133,10 +147,10 @@ void answerLanguageWindow() {
 // The language window answered, OK on the notice: the main window.
 HWND throughStartUp() {
     answerLanguageWindow();
-    HWND notice = waitFor([] { return FindWindowW(L"#32770", L"Veltrano"); });
+    HWND notice = waitForShown(L"#32770", L"Veltrano");
     EXPECT_NE(notice, nullptr);
     PostMessageW(notice, WM_COMMAND, IDOK, 0);
-    return waitFor([] { return FindWindowW(L"VeltranoMain", kCaption); });
+    return waitForShown(L"VeltranoMain", kCaption);
 }
 
 // A right-button release over the run button; the protocol once the run has ended and the
@@ -165,8 +179,7 @@ TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuit
     const ScreenResolution resolution(static_cast<DWORD>(dpi));
     test::TempRoute route;
     fs::copy(VELTRANO_DEMO_ROUTE, route.path(), fs::copy_options::recursive);
-    PROCESS_INFORMATION process =
-        start(route, readsAll ? L"veltrano.exe --read-all-world-files" : L"veltrano.exe");
+    Started process(route, readsAll ? L"veltrano.exe --read-all-world-files" : L"veltrano.exe");
     HWND main = throughStartUp();
     ASSERT_NE(main, nullptr);
     expectLaidOut(main, dpi);
@@ -209,7 +222,7 @@ TEST_P(WindowAtResolution, OpensAtTheDesignWalksTheTabOrderRunsOnAReleaseAndQuit
         EXPECT_FALSE(IsWindowVisible(control(main, frame))) << sample;
     }
     SendMessageW(control(main, ControlId::cmdQuit), BM_CLICK, 0, 0);
-    EXPECT_EQ(exitStatus(process), 0u);
+    EXPECT_EQ(process.exitStatus(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowTest, WindowAtResolution, testing::Values(96, 144));
@@ -217,8 +230,8 @@ INSTANTIATE_TEST_SUITE_P(WindowTest, WindowAtResolution, testing::Values(96, 144
 // Any other argument: the usage in a message box, no window, status 64.
 TEST(WindowTest, AnUnknownArgumentShowsTheUsageAndEndsWithStatus64) {
     test::TempRoute route;
-    PROCESS_INFORMATION process = start(route, L"veltrano.exe --dry-run");
-    HWND box = waitFor([] { return FindWindowW(L"#32770", L"Veltrano"); });
+    Started process(route, L"veltrano.exe --dry-run");
+    HWND box = waitForShown(L"#32770", L"Veltrano");
     ASSERT_NE(box, nullptr);
     const std::u16string usage = DesktopArguments::usage(u"veltrano.exe");
     EXPECT_NE(
@@ -227,7 +240,7 @@ TEST(WindowTest, AnUnknownArgumentShowsTheUsageAndEndsWithStatus64) {
     EXPECT_FALSE(FindWindowW(L"VeltranoLanguage", nullptr) ||
                  FindWindowW(L"VeltranoMain", nullptr));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(exitStatus(process), 64u);
+    EXPECT_EQ(process.exitStatus(), 64u);
 }
 
 // After a run, --undo-last-run answered with Enter at every window, as a user does, leaves the
@@ -236,23 +249,20 @@ TEST(WindowTest, UndoLastRunAnsweredWithEnterLeavesTheTrackFilesAsBeforeTheRun) 
     test::TempRoute route;
     fs::copy(VELTRANO_DEMO_ROUTE, route.path(), fs::copy_options::recursive);
     const std::string tdb = route.readBytes("Demo.tdb"), tit = route.readBytes("Demo.tit");
-    PROCESS_INFORMATION cli = start(route, L"veltrano-cli.exe", VELTRANO_CLI_EXE_PATH);
-    ASSERT_EQ(exitStatus(cli), 0u);
+    Started cli(route, L"veltrano-cli.exe", VELTRANO_CLI_EXE_PATH);
+    ASSERT_EQ(cli.exitStatus(), 0u);
 
-    PROCESS_INFORMATION process = start(route, L"veltrano.exe --undo-last-run");
+    Started process(route, L"veltrano.exe --undo-last-run");
     answerLanguageWindow();
     HWND window = nullptr;
     // The question, then the outcome, once each shows: Enter presses its default button, Yes,
     // then OK.
     for (int box = 0; box < 2; ++box) {
-        window = waitFor([before = window] {
-            HWND found = FindWindowW(L"#32770", L"Veltrano");
-            return found != before && IsWindowVisible(found) ? found : nullptr;
-        });
+        window = waitForShown(L"#32770", L"Veltrano", window);
         ASSERT_NE(window, nullptr) << "box " << box;
         PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
     }
-    EXPECT_EQ(exitStatus(process), 0u);
+    EXPECT_EQ(process.exitStatus(), 0u);
     EXPECT_EQ(route.readBytes("Demo.tdb"), tdb);
     EXPECT_EQ(route.readBytes("Demo.tit"), tit);
 }
