@@ -51,6 +51,7 @@ TEST(TextCodec, Utf16OutputKeepsEveryCodeUnitAndUtf8ReplacesLoneSurrogates) {
               u"\u007f\u0080\u07ff\u0800\uffff\U00010000\U0010FFFF\ufffd");
     // A sequence the text ends in the middle of is broken, whatever follows in memory.
     EXPECT_EQ(TextCodec::fromUtf8(std::string_view(edges).substr(0, 2)), u"\u007f\ufffd");
+    EXPECT_EQ(TextCodec::toUtf8(std::u16string_view(u"a\U0001F600").substr(0, 2)), "a\xEF\xBF\xBD");
 }
 
 }  // namespace

@@ -99,6 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
         // (here cut short) holds no item, so it fails the header test.
         ItemRow{kCompressed, {"SIMISA@@@@@@@@@@JINX0w0t______", "\xC3\xA4", "b"}, {.decode = true}},
         ItemRow{kCompressed.substr(0, kCompressed.size() - 1), {}, {.decode = true}},
+        // An odd last byte of a UTF-16 world file forms no character and is dropped.
+        ItemRow{std::string("\xFF\xFE"
+                            "a\0b\0c",
+                            7),
+                {"ab"},
+                {.decode = true}},
         // A binary pickup reads as its text, every value kept.
         ItemRow{test::storedAs(test::WorldFileForm::Binary,
                                "SIMISA@@@@@@@@@@JINX0w0t______\r\nTr_Worldfile ( Pickup ( "
@@ -135,18 +141,14 @@ TEST(WorldItemReader, ItemsStayWholeAndAreFoundAcrossReadBlocks) {
 
 const std::string kHeader = "SIMISA@@@@@@@@@@";
 
-// An odd last byte of a UTF-16 world file forms no character and is dropped. (Binary pickups read
-// as their text, whatever storage they come in: golden runs, world-file-forms-binary.)
-TEST(WorldFileDecoder, OddLastByteOfUtf16IsDropped) {
-    EXPECT_EQ(WorldFileDecoder::decode(std::string("\xFF\xFE\x61\0b\0c", 7)), "ab");
-}
-
 TEST(WorldFileDecoder, WhatDoesNotDecodeWholeHoldsNoItem) {
     const std::string binary = test::binaryWorldFile(
         kHeader +
             "\r\nTr_Worldfile ( Pickup ( TrItemId ( 0 17 ) Position ( 1 2 3 ) ) Other ( "
             "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa ) Empty ( ) )",
         false);
+    const std::string cutValue =
+        test::binaryWorldFile(kHeader + "\r\nTr_Worldfile ( Pickup ( Position ( 1 2 ) ) )", false);
     // Where the first child of the Pickup, TrItemId, keeps its length and its label length.
     constexpr std::size_t kLength = 38;
     constexpr std::size_t kLabel = 42;
@@ -154,6 +156,7 @@ TEST(WorldFileDecoder, WhatDoesNotDecodeWholeHoldsNoItem) {
         {"none", [](std::string&) {}},
         {"cut short", [](std::string& b) { b.pop_back(); }},
         {"bytes behind the root", [](std::string& b) { b += '\0'; }},
+        {"a byte behind the root's last child", [](std::string& b) { ++b[20], b += '\0'; }},
         {"root is a Pickup", [](std::string& b) { b[16] = 0x3B; }},
         {"sub-header of another file type", [](std::string& b) { b[4] = 't'; }},
         {"length past the parent", [](std::string& b) { b[kLength] = 40; }},
@@ -162,11 +165,7 @@ TEST(WorldFileDecoder, WhatDoesNotDecodeWholeHoldsNoItem) {
         {"length past the file", [](std::string& b) { b.replace(kLength, 4, "\xFF\xFF\xFF\xFF"); }},
         {"no label length", [](std::string& b) { b.replace(kLength, 4, 4, '\0'); }},
         {"label past the block", [](std::string& b) { b[kLabel] = 5; }},
-        {"value cut short",
-         [](std::string& b) {
-             b = test::binaryWorldFile(kHeader + "\r\nTr_Worldfile ( Pickup ( Position ( 1 2 ) ) )",
-                                       false);
-         }},
+        {"value cut short", [&cutValue](std::string& b) { b = cutValue; }},
     };
     for (const auto& [name, damage] : damages) {
         std::string blocks = binary;

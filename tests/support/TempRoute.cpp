@@ -23,18 +23,17 @@ namespace veltrano::test {
 
 namespace {
 
-// A folder of a new name in the temporary directory (the Windows C runtime has no mkdtemp).
+// A folder of a new name in the temporary directory (the Windows C runtime has no mkdtemp): two
+// random draws make a clash with another test's folder unlikely, and a clash is refused.
 std::string newTemporaryFolder() {
     std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate =
-            fs::temp_directory_path() / ("veltrano-test-" + std::to_string(random()));
-        std::error_code error;
-        if (fs::create_directory(candidate, error)) {
-            return candidate.string();
-        }
+    const fs::path folder =
+        fs::temp_directory_path() /
+        ("veltrano-test-" + std::to_string(random()) + "-" + std::to_string(random()));
+    if (!fs::create_directory(folder)) {
+        throw std::runtime_error("cannot create a temporary route folder");
     }
-    throw std::runtime_error("cannot create a temporary route folder");
+    return folder.string();
 }
 
 // A write, a buffer or a loop that never ends (a broken loop) stops the test at these limits,
